@@ -1,0 +1,7 @@
+#include "app/program.h"
+
+namespace app {
+
+void startProgram(ui::ScreenRegistry&) {}
+
+}  // namespace app
