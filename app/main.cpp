@@ -1,0 +1,17 @@
+// The program: the title screen in a real window.
+#include <QApplication>
+
+#include "app/program.h"
+#include "ui/qt/qt_host.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Aritmetica");
+    QApplication::setQuitOnLastWindowClosed(false);  // the screens decide when the program ends
+    ui::qt::DesktopSound sound;
+    ui::ScreenRegistry registry(sound);
+    ui::qt::QtHost host(registry);
+    app::startProgram(registry);
+    if (registry.ended()) return 0;
+    return QApplication::exec();
+}

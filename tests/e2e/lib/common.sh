@@ -1,0 +1,176 @@
+# Helpers for end-to-end tests: the real program in a real window under
+# Xvfb, driven with xdotool and looked at with ImageMagick.
+# Source it from a test script that receives the program's path as $1.
+# Coordinates are pixels of the window's client area (15 twips each).
+set -euo pipefail
+
+APP="${1:?usage: $0 path/to/aritmetica}"
+E2E_LIB="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+APP_PID=""
+XVFB_PID=""
+E2E_TMP="$(mktemp -d)"
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${DISPLAY:-}" ]; then
+    import -window root "$E2E_TMP/failure.png" 2>/dev/null && echo "screen at failure: $E2E_TMP/failure.png" >&2
+  fi
+  exit 1
+}
+
+finish() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap finish EXIT
+
+# Starts the program, on a private X server started the first time.
+start_app() {
+  if [ -z "$XVFB_PID" ]; then
+    start_display
+  fi
+  export QT_QPA_PLATFORM=xcb
+  "$APP" >>"$E2E_TMP/app.log" 2>&1 &
+  APP_PID=$!
+}
+
+start_display() {
+  local n
+  for n in $(seq 91 160); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+  done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 1 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+}
+
+# Prints the id of the visible window whose caption matches a regular
+# expression (exactly, from start to end), waiting for it to appear.
+wait_window() {
+  local pattern="$1" timeout="${2:-10}" i id
+  for i in $(seq 1 $((timeout * 10))); do
+    id=$(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then
+      sleep 0.2
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "no window '$pattern' (windows: $(window_names | tr '\n' '|'))"
+}
+
+# Waits until no visible window's caption matches.
+wait_window_gone() {
+  local pattern="$1" timeout="${2:-10}" i
+  for i in $(seq 1 $((timeout * 10))); do
+    xdotool search --onlyvisible --name "^${pattern}\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window '$pattern' is still there"
+}
+
+# Captions of the visible windows, one a line.
+window_names() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    xdotool getwindowname "$id"
+  done
+}
+
+window_size() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+
+click() {
+  local win="$1" x="$2" y="$3"
+  xdotool mousemove --window "$win" "$x" "$y"
+  sleep 0.1
+  xdotool click 1
+  sleep 0.3
+}
+
+move() {
+  xdotool mousemove --window "$1" "$2" "$3"
+  sleep 0.2
+}
+
+# Presses the button at one point, moves and releases at another.
+drag() {
+  local win="$1" x1="$2" y1="$3" x2="$4" y2="$5"
+  xdotool mousemove --window "$win" "$x1" "$y1"
+  sleep 0.1
+  xdotool mousedown 1
+  sleep 0.1
+  xdotool mousemove --window "$win" $(((x1 + x2) / 2)) $(((y1 + y2) / 2))
+  sleep 0.1
+  xdotool mousemove --window "$win" "$x2" "$y2"
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.1; }
+
+# Types text into the focused box of a window, key by key.
+type_text() {
+  focus "$1"
+  xdotool type --delay 80 "$2"
+  sleep 0.3
+}
+
+# Presses and releases keys by their X names (BackSpace, Tab, KP_7 ...).
+press_keys() {
+  local win="$1"
+  shift
+  focus "$win"
+  xdotool key --delay 80 "$@"
+  sleep 0.3
+}
+
+# Number of pixels of a colour (#rrggbb) in a rectangle of a window.
+count_colour() {
+  local win="$1" x="$2" y="$3" w="$4" h="$5" colour="${6^^}"
+  import -window "$win" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- 2>/dev/null | grep -c "${colour#\#}" || true
+}
+
+# Succeeds when a rectangle holds at least some pixels of a colour.
+expect_colour() {
+  local n
+  n=$(count_colour "$@")
+  [ "$n" -ge "${7:-5}" ] || fail "expected colour $6 in ${4}x${5}+${2}+${3} of window $1 (found $n pixels)"
+}
+
+expect_no_colour() {
+  local n
+  n=$(count_colour "$@")
+  [ "$n" -eq 0 ] || fail "expected no $6 in ${4}x${5}+${2}+${3} of window $1 (found $n pixels)"
+}
+
+# Asks a window to close, as its frame's close button does.
+close_window() { python3 "$E2E_LIB/close_window.py" "$1"; sleep 0.3; }
+
+# Waits for the program to end by itself.
+wait_exit() {
+  local timeout="${1:-10}" i
+  for i in $(seq 1 $((timeout * 10))); do
+    if ! kill -0 "$APP_PID" 2>/dev/null; then
+      wait "$APP_PID" 2>/dev/null || true
+      APP_PID=""
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the program did not end"
+}
+
+expect_running() { kill -0 "$APP_PID" 2>/dev/null || fail "the program ended"; }
+
+expect_eq() { [ "$1" = "$2" ] || fail "${3:-value}: expected '$2', got '$1'"; }
+
+pass() { echo "PASS: $(basename "$0")"; }
