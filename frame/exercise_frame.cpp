@@ -52,9 +52,14 @@ ui::Props answerBox(int left, int top, int width, int height, ui::Font font, int
 ExerciseFrame::ExerciseFrame(std::string formName, const ui::ScreenProps& design, const Roles& roles)
     : Screen(std::move(formName), design), roles_(roles) {
     // The roles are members of the screen, not yet built: only their
-    // addresses are taken here, and the handlers run long after.
+    // addresses are taken here. Their handlers are wired at load, once the
+    // controls exist (building them would clear anything set now).
+}
+
+void ExerciseFrame::Form_Load() {
     roles_.exit.onClick = [this] { endProgram(); };
     roles_.back.onClick = [this] { backToMenu(); };
+    setFeedback(Feedback::None);
 }
 
 void ExerciseFrame::digitFilter(int& keyAscii) {

@@ -97,9 +97,9 @@ protected:
     // "TORNA A MENU": the score goes back to 0 and the menu comes back.
     void backToMenu();
 
-    // Every frame screen starts with no face; screens that override this
-    // call it first.
-    void Form_Load() override { setFeedback(Feedback::None); }
+    // Every frame screen starts with no face, its exit and back controls
+    // wired; screens that override this call it first.
+    void Form_Load() override;
 
 private:
     Roles roles_;
