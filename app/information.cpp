@@ -6,13 +6,22 @@ namespace app {
 
 namespace {
 ui::Props line(int left, int top, int width, int height, const char* caption, double size, bool bold) {
-    return {.left = left, .top = top, .width = width, .height = height, .caption = caption,
-            .foreColor = ui::kWhite, .font = {"Tahoma", size, bold}, .alignment = ui::Align::Centre};
+    return {.left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .caption = caption,
+            .foreColor = ui::kWhite,
+            .font = {"Tahoma", size, bold},
+            .alignment = ui::Align::Centre};
 }
 }  // namespace
 
 Form18::Form18()
-    : Screen("Form18", {.caption = "Informazioni", .width = 4830, .height = 3600, .backColor = 0xe0e0e0,
+    : Screen("Form18", {.caption = "Informazioni",
+                        .width = 4830,
+                        .height = 3600,
+                        .backColor = 0xe0e0e0,
                         .picture = "blackboard-small"}),
       Label2(this, "Label2", line(-720, 120, 6495, 495, "Aritmetica - classe seconda", 12, true)),
       Label3(this, "Label3",
@@ -33,7 +42,9 @@ Form18::Form18()
     Label3.onMouseMove = [this](const ui::MouseEvent&) { Label1.borderStyle = 0; };
 }
 
-void Form18::Form_MouseMove(const ui::MouseEvent&) { Label1.borderStyle = 0; }
+void Form18::Form_MouseMove(const ui::MouseEvent&) {
+    Label1.borderStyle = 0;
+}
 
 void Form18::Label1_Click() {
     Form12& title = screen<Form12>();

@@ -6,7 +6,7 @@
 namespace app {
 
 class Form18 : public ui::Screen {
-public:
+  public:
     Form18();
 
     void Form_MouseMove(const ui::MouseEvent&) override;
@@ -15,7 +15,7 @@ public:
 
     ui::Label Label2, Label3, Label6, Label4, Label5, Label1;
 
-private:
+  private:
     void Label1_Click();
 };
 

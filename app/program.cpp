@@ -4,6 +4,8 @@
 
 namespace app {
 
-void startProgram(ui::ScreenRegistry& registry) { registry.show(registry.instance<Form12>()); }
+void startProgram(ui::ScreenRegistry& registry) {
+    registry.show(registry.instance<Form12>());
+}
 
 }  // namespace app

@@ -6,14 +6,14 @@
 namespace app {
 
 class Form12 : public ui::Screen {
-public:
+  public:
     Form12();
 
     void Form_MouseMove(const ui::MouseEvent&) override;
 
     ui::Label Label1, Label2, Label3, Label7, Label5, Label6, Label8, Label4;
 
-private:
+  private:
     void Label2_Click();
     void Label8_Click();
     void Label4_Click();

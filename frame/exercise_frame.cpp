@@ -22,28 +22,53 @@ ui::Props scoreValue(int left, int top, int width, int height, ui::Align alignme
 }
 
 ui::Props hotspot(int left, int top, int width, int height, const char* toolTip) {
-    return {.left = left, .top = top, .width = width, .height = height, .pointer = ui::Pointer::Hand,
+    return {.left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .pointer = ui::Pointer::Hand,
             .toolTip = toolTip};
 }
 
 ui::Props backPicture(const char* toolTip) {
-    return {.left = 240, .top = 7560, .width = 825, .height = 465, .pointer = ui::Pointer::Hand,
-            .toolTip = toolTip, .picture = "pointing-hand", .stretch = true};
+    return {.left = 240,
+            .top = 7560,
+            .width = 825,
+            .height = 465,
+            .pointer = ui::Pointer::Hand,
+            .toolTip = toolTip,
+            .picture = "pointing-hand",
+            .stretch = true};
 }
 
 ui::Props creditFooter() {
-    return whiteLabel(3960, 7680, 7695, 375, app::kFooterCredit, {"Courier New", 9.75, true}, ui::Align::Centre);
+    return whiteLabel(3960, 7680, 7695, 375, app::kFooterCredit, {"Courier New", 9.75, true},
+                      ui::Align::Centre);
 }
 
 ui::Props whiteLabel(int left, int top, int width, int height, const char* caption, ui::Font font,
                      ui::Align alignment) {
-    return {.left = left, .top = top, .width = width, .height = height, .caption = caption,
-            .foreColor = ui::kWhite, .font = font, .alignment = alignment};
+    return {.left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .caption = caption,
+            .foreColor = ui::kWhite,
+            .font = font,
+            .alignment = alignment};
 }
 
-ui::Props answerBox(int left, int top, int width, int height, ui::Font font, int tabIndex, ui::Pointer pointer) {
-    return {.left = left, .top = top, .width = width, .height = height, .foreColor = ui::kWhite,
-            .backColor = ui::kBoardGreen, .font = font, .alignment = ui::Align::Centre, .pointer = pointer,
+ui::Props answerBox(int left, int top, int width, int height, ui::Font font, int tabIndex,
+                    ui::Pointer pointer) {
+    return {.left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .foreColor = ui::kWhite,
+            .backColor = ui::kBoardGreen,
+            .font = font,
+            .alignment = ui::Align::Centre,
+            .pointer = pointer,
             .tabIndex = tabIndex};
 }
 

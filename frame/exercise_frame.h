@@ -26,9 +26,15 @@ inline constexpr const char* kBlackboard = "blackboard-exercise";
 inline constexpr ui::Font kScoreCaptionFont{"MS Sans Serif", 13.5, true};
 inline constexpr ui::Font kScoreValueFont{"MS Sans Serif", 24, true};
 ui::Props face(const char* asset, int left, int top);
-inline ui::Props neutralFace(int left, int top) { return face("face-neutral", left, top); }
-inline ui::Props happyFace(int left, int top) { return face("face-happy", left, top); }
-inline ui::Props sadFace(int left, int top) { return face("face-sad", left, top); }
+inline ui::Props neutralFace(int left, int top) {
+    return face("face-neutral", left, top);
+}
+inline ui::Props happyFace(int left, int top) {
+    return face("face-happy", left, top);
+}
+inline ui::Props sadFace(int left, int top) {
+    return face("face-sad", left, top);
+}
 // "ESATTI" and "SU", and the value labels after them (empty in the design).
 ui::Props scoreCaption(const char* caption, int left, int top, int width, int height,
                        ui::Align alignment = ui::Align::Centre);
@@ -53,7 +59,7 @@ ui::Props answerBox(int left, int top, int width, int height, ui::Font font, int
 }  // namespace layout
 
 class ExerciseFrame : public ui::Screen {
-public:
+  public:
     // Problems asked since the score was last set to 0, problems right at the
     // first attempt, problems wrong at the first attempt.
     ui::Counter16 esercizio, esatto, errato;
@@ -68,7 +74,7 @@ public:
     static void markRight(ui::TextBox& box) { box.foreColor = ui::kWhite; }
     static void markWrong(ui::TextBox& box) { box.foreColor = ui::kRed; }
 
-protected:
+  protected:
     struct Roles {
         ui::Image& neutralFace;
         ui::Image& happyFace;
@@ -101,7 +107,7 @@ protected:
     // wired; screens that override this call it first.
     void Form_Load() override;
 
-private:
+  private:
     Roles roles_;
 };
 

@@ -55,7 +55,7 @@ struct Props {
 };
 
 class Control : public Props {
-public:
+  public:
     Control(Screen* owner, Kind kind, std::string name, const Props& design);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -84,7 +84,7 @@ public:
     // Caret of a text box, in characters from the start of its text.
     int caret() const { return caret_; }
 
-private:
+  private:
     friend class Screen;
     friend class ScreenRegistry;
     void restoreDesign();
@@ -99,13 +99,13 @@ private:
 };
 
 class Label : public Control {
-public:
+  public:
     Label(Screen* owner, std::string name, const Props& design)
         : Control(owner, Kind::Label, std::move(name), design) {}
 };
 
 class TextBox : public Control {
-public:
+  public:
     TextBox(Screen* owner, std::string name, const Props& design)
         : Control(owner, Kind::TextBox, std::move(name), design) {}
     // A text box calls its caption Text.
@@ -113,19 +113,19 @@ public:
 };
 
 class Image : public Control {
-public:
+  public:
     Image(Screen* owner, std::string name, const Props& design)
         : Control(owner, Kind::Image, std::move(name), design) {}
 };
 
 class Shape : public Control {
-public:
+  public:
     Shape(Screen* owner, std::string name, const Props& design)
         : Control(owner, Kind::Shape, std::move(name), design) {}
 };
 
 class Line : public Control {
-public:
+  public:
     Line(Screen* owner, std::string name, const Props& design)
         : Control(owner, Kind::Line, std::move(name), design) {}
 };

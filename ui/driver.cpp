@@ -10,7 +10,9 @@ namespace {
 struct Point {
     int x, y;
 };
-Point centreOf(const Control& c) { return {c.left + c.width / 2, c.top + c.height / 2}; }
+Point centreOf(const Control& c) {
+    return {c.left + c.width / 2, c.top + c.height / 2};
+}
 
 int keyCodeOf(char32_t c) {
     if (c >= '0' && c <= '9') return key::kDigit0 + int(c - '0');
@@ -70,7 +72,9 @@ void ScreenActions::moveTo(std::string_view name) {
     moveTo(p.x, p.y);
 }
 
-void ScreenActions::moveTo(int x, int y) { driver_.registry().mouseMove(screen_, x, y, 0, 0); }
+void ScreenActions::moveTo(int x, int y) {
+    driver_.registry().mouseMove(screen_, x, y, 0, 0);
+}
 
 void ScreenActions::mouseDown(std::string_view name, int button) {
     Point p = centreOf(control(name));
@@ -103,7 +107,9 @@ void ScreenActions::dragOutside(std::string_view source) {
     r.mouseUpOutside(screen_, kLeftButton, 0);
 }
 
-void ScreenActions::close() { driver_.registry().closeRequested(screen_); }
+void ScreenActions::close() {
+    driver_.registry().closeRequested(screen_);
+}
 
 void ScreenActions::type(std::string_view text) {
     for (char32_t c : codes(text)) {
@@ -135,7 +141,9 @@ void ScreenActions::press(int keyCode, char32_t character, int shift) {
     driver_.registry().keyDown(screen_, keyCode, character, shift);
 }
 
-void ScreenActions::release(int keyCode, int shift) { driver_.registry().keyUp(screen_, keyCode, shift); }
+void ScreenActions::release(int keyCode, int shift) {
+    driver_.registry().keyUp(screen_, keyCode, shift);
+}
 
 void ScreenActions::tab(int shift) {
     press(key::kTab, 0, shift);
@@ -145,7 +153,9 @@ void ScreenActions::tab(int shift) {
 Driver::Driver(double clockReading)
     : clockReading_(clockReading), registry_(sound_, [this] { return clockReading_; }) {}
 
-void Driver::start(const std::function<void(ScreenRegistry&)>& startProgram) { startProgram(registry_); }
+void Driver::start(const std::function<void(ScreenRegistry&)>& startProgram) {
+    startProgram(registry_);
+}
 
 Screen& Driver::front() {
     Screen* s = registry_.front();

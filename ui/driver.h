@@ -16,7 +16,7 @@
 namespace ui {
 
 class RecordingSound : public Sound {
-public:
+  public:
     void beep() override { ++beeps; }
     int beeps = 0;
 };
@@ -27,7 +27,7 @@ class Driver;
 // its centre (or at a point inside it), so whatever lies on top of it there
 // gets the event, exactly as under the real mouse.
 class ScreenActions {
-public:
+  public:
     ScreenActions(Driver& driver, Screen& screen) : driver_(driver), screen_(screen) {}
 
     void click(std::string_view name);
@@ -59,13 +59,13 @@ public:
     Control& control(std::string_view name) const;
     std::string focusedName() const;
 
-private:
+  private:
     Driver& driver_;
     Screen& screen_;
 };
 
 class Driver {
-public:
+  public:
     // The clock reads the given seconds since midnight until set again.
     explicit Driver(double clockReading = 10 * 3600.0);
 
@@ -108,7 +108,7 @@ public:
     int beeps() const { return sound_.beeps; }
     bool ended() const { return registry_.ended(); }
 
-private:
+  private:
     double clockReading_;
     RecordingSound sound_;
     ScreenRegistry registry_;

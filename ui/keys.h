@@ -21,9 +21,9 @@ inline constexpr int kUp = 38;
 inline constexpr int kRight = 39;
 inline constexpr int kDown = 40;
 inline constexpr int kDelete = 46;
-inline constexpr int kDigit0 = 48;  // "0" to "9" of the digit row: 48 to 57
-inline constexpr int kA = 65;       // "A" to "Z": 65 to 90
-inline constexpr int kNumpad0 = 96; // keypad digits: 96 to 105
+inline constexpr int kDigit0 = 48;   // "0" to "9" of the digit row: 48 to 57
+inline constexpr int kA = 65;        // "A" to "Z": 65 to 90
+inline constexpr int kNumpad0 = 96;  // keypad digits: 96 to 105
 
 constexpr bool isDigitKey(int code) {
     return (code >= kDigit0 && code <= kDigit0 + 9) || (code >= kNumpad0 && code <= kNumpad0 + 9);

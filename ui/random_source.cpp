@@ -24,10 +24,12 @@ void RandomSource::reseedFromClock() {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &reading, sizeof bits);
     std::seed_seq seed{static_cast<std::uint32_t>(engine_()), static_cast<std::uint32_t>(engine_()),
-                        static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
+                       static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
     engine_.seed(seed);
 }
 
-double RandomSource::next() { return engine_() * 0x1.0p-32; }
+double RandomSource::next() {
+    return engine_() * 0x1.0p-32;
+}
 
 }  // namespace ui

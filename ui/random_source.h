@@ -11,7 +11,7 @@ namespace ui {
 double timeOfDay();
 
 class RandomSource {
-public:
+  public:
     using Clock = std::function<double()>;
     explicit RandomSource(Clock clock = timeOfDay);
 
@@ -24,7 +24,7 @@ public:
 
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
-private:
+  private:
     Clock clock_;
     std::mt19937 engine_;
 };

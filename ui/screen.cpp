@@ -29,7 +29,9 @@ Control* Screen::controlAt(int x, int y, const Control* ignoring) const {
     return nullptr;
 }
 
-bool Screen::canTakeFocus(const Control& box) { return box.kind() == Kind::TextBox && box.isLive(); }
+bool Screen::canTakeFocus(const Control& box) {
+    return box.kind() == Kind::TextBox && box.isLive();
+}
 
 std::vector<Control*> Screen::tabOrder() const {
     std::vector<Control*> order;
@@ -41,19 +43,33 @@ std::vector<Control*> Screen::tabOrder() const {
     return order;
 }
 
-void Screen::Form_CloseRequest() { unload(); }
+void Screen::Form_CloseRequest() {
+    unload();
+}
 
 ScreenRegistry& Screen::registry() const {
     assert(registry_ && "a screen is used only through its registry");
     return *registry_;
 }
 
-void Screen::unload() { registry().unload(*this); }
-void Screen::advanceFocus() { registry().advanceFocus(*this); }
-void Screen::endProgram() { registry().endProgram(); }
-void Screen::beep() { registry().sound().beep(); }
-RandomSource& Screen::random() { return registry().random(); }
-void Screen::drag(Control& control) { registry().startDrag(control); }
+void Screen::unload() {
+    registry().unload(*this);
+}
+void Screen::advanceFocus() {
+    registry().advanceFocus(*this);
+}
+void Screen::endProgram() {
+    registry().endProgram();
+}
+void Screen::beep() {
+    registry().sound().beep();
+}
+RandomSource& Screen::random() {
+    return registry().random();
+}
+void Screen::drag(Control& control) {
+    registry().startDrag(control);
+}
 
 void Screen::bringToFront(Control& control) {
     auto it = std::find(controls_.begin(), controls_.end(), &control);

@@ -25,7 +25,7 @@ struct ScreenProps {
 };
 
 class Screen : public ScreenProps {
-public:
+  public:
     Screen(std::string formName, const ScreenProps& design);
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
@@ -74,7 +74,7 @@ public:
     // Moves a control to the top of the stacking order.
     void bringToFront(Control& control);
 
-private:
+  private:
     friend class Control;
     friend class ScreenRegistry;
     void adopt(Control* control) { controls_.push_back(control); }

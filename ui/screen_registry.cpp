@@ -8,7 +8,8 @@
 
 namespace ui {
 
-ScreenRegistry::ScreenRegistry(Sound& sound, RandomSource::Clock clock) : sound_(sound), random_(std::move(clock)) {}
+ScreenRegistry::ScreenRegistry(Sound& sound, RandomSource::Clock clock)
+    : sound_(sound), random_(std::move(clock)) {}
 
 ScreenRegistry::~ScreenRegistry() = default;
 
@@ -252,7 +253,9 @@ std::map<std::string, ScreenCatalog::Factory, std::less<>>& catalog() {
 }
 }  // namespace
 
-void ScreenCatalog::add(std::string formName, Factory factory) { catalog()[std::move(formName)] = std::move(factory); }
+void ScreenCatalog::add(std::string formName, Factory factory) {
+    catalog()[std::move(formName)] = std::move(factory);
+}
 
 const ScreenCatalog::Factory* ScreenCatalog::find(std::string_view formName) {
     auto it = catalog().find(formName);

@@ -21,7 +21,7 @@ class Screen;
 class Control;
 
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     // Plays the system's alert sound and returns at once.
     virtual void beep() = 0;
@@ -29,7 +29,7 @@ public:
 
 // What a window binding wants to hear of the model.
 class ScreenHost {
-public:
+  public:
     virtual ~ScreenHost() = default;
     virtual void screenLoaded(Screen&) {}
     virtual void screenUnloaded(Screen&) {}
@@ -42,7 +42,7 @@ public:
 };
 
 class ScreenRegistry {
-public:
+  public:
     ScreenRegistry(Sound& sound, RandomSource::Clock clock = timeOfDay);
     ~ScreenRegistry();
     ScreenRegistry(const ScreenRegistry&) = delete;
@@ -89,7 +89,7 @@ public:
     void startDrag(Control& control);
     Control* dragging() const { return dragging_; }
 
-private:
+  private:
     Screen& adopt(std::type_index type, std::unique_ptr<Screen> screen);
     void pump();
     void afterHandler();
@@ -113,7 +113,7 @@ private:
 // Screens that the main menus open by name register here, so that a menu
 // links only the screens built into the program.
 class ScreenCatalog {
-public:
+  public:
     using Factory = std::function<Screen&(ScreenRegistry&)>;
     static void add(std::string formName, Factory factory);
     static const Factory* find(std::string_view formName);

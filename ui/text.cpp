@@ -6,7 +6,9 @@
 
 namespace ui {
 
-std::string numberText(long long value) { return std::to_string(value); }
+std::string numberText(long long value) {
+    return std::to_string(value);
+}
 
 std::string numberText(double value) {
     if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15) {
@@ -44,7 +46,9 @@ double readNumber(std::string_view text) {
 }
 
 namespace {
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 }  // namespace
 
 int textLength(std::string_view text) {
@@ -74,9 +78,13 @@ std::string characterAt(std::string_view text, int position) {
     return std::string(text.substr(from, to - from));
 }
 
-std::string lastCharacter(std::string_view text) { return characterAt(text, textLength(text)); }
+std::string lastCharacter(std::string_view text) {
+    return characterAt(text, textLength(text));
+}
 
-std::string characterBeforeLast(std::string_view text) { return characterAt(text, textLength(text) - 1); }
+std::string characterBeforeLast(std::string_view text) {
+    return characterAt(text, textLength(text) - 1);
+}
 
 std::string utf8(char32_t code) {
     std::string out;

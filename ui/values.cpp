@@ -16,6 +16,8 @@ std::string Variant::text() const {
     return {};
 }
 
-int Variant::length() const { return textLength(text()); }
+int Variant::length() const {
+    return textLength(text());
+}
 
 }  // namespace ui

@@ -34,7 +34,7 @@ struct Font {
 // arithmetic and as "" where a text is needed; a number reads as its decimal
 // text; a text reads as the number at its start.
 class Variant {
-public:
+  public:
     Variant() = default;
     Variant(double number) : value_(number) {}
     Variant(int number) : value_(static_cast<double>(number)) {}
@@ -50,14 +50,14 @@ public:
     // Number of characters of text().
     int length() const;
 
-private:
+  private:
     std::variant<std::monostate, double, std::string> value_;
 };
 
 // A 16-bit signed member counter. It saturates at the ends of its range
 // instead of wrapping, so a counter never turns negative after 32767.
 class Counter16 {
-public:
+  public:
     constexpr Counter16() = default;
     constexpr Counter16(int value) : value_(clamp(value)) {}
     constexpr operator int() const { return value_; }
@@ -70,7 +70,7 @@ public:
     constexpr Counter16& operator++() { return *this += 1; }
     constexpr Counter16& operator--() { return *this -= 1; }
 
-private:
+  private:
     static constexpr std::int16_t clamp(int v) {
         return static_cast<std::int16_t>(v > 32767 ? 32767 : v < -32768 ? -32768 : v);
     }

@@ -8,14 +8,16 @@ namespace words {
 namespace {
 
 constexpr std::array<const char*, 20> kToNineteen = {
-    "ZERO",   "UNO",     "DUE",      "TRE",         "QUATTRO",  "CINQUE",   "SEI",
-    "SETTE",  "OTTO",    "NOVE",     "DIECI",       "UNDICI",   "DODICI",   "TREDICI",
+    "ZERO",        "UNO",      "DUE",    "TRE",         "QUATTRO",  "CINQUE",    "SEI",
+    "SETTE",       "OTTO",     "NOVE",   "DIECI",       "UNDICI",   "DODICI",    "TREDICI",
     "QUATTORDICI", "QUINDICI", "SEDICI", "DICIASSETTE", "DICIOTTO", "DICIANNOVE"};
 
-constexpr std::array<const char*, 10> kTens = {"",         "",         "VENTI",    "TRENTA",  "QUARANTA",
+constexpr std::array<const char*, 10> kTens = {"",          "",         "VENTI",    "TRENTA",  "QUARANTA",
                                                "CINQUANTA", "SESSANTA", "SETTANTA", "OTTANTA", "NOVANTA"};
 
-bool startsWithVowel(const std::string& word) { return word[0] == 'U' || word[0] == 'O'; }
+bool startsWithVowel(const std::string& word) {
+    return word[0] == 'U' || word[0] == 'O';
+}
 
 std::string belowHundred(int n) {
     if (n < 20) return kToNineteen[static_cast<std::size_t>(n)];
@@ -36,7 +38,8 @@ std::string NumberWords::wordOf(int n) {
     if (n < 100) return belowHundred(n);
     int hundreds = n / 100;
     int rest = n % 100;
-    std::string word = hundreds == 1 ? "CENTO" : std::string(kToNineteen[static_cast<std::size_t>(hundreds)]) + "CENTO";
+    std::string word =
+        hundreds == 1 ? "CENTO" : std::string(kToNineteen[static_cast<std::size_t>(hundreds)]) + "CENTO";
     if (rest == 0) return word;
     // Only "OTTANTA" takes the O of CENTO: "CENTOTTANTA", but "CENTOUNO", "CENTOOTTO".
     if (rest / 10 == 8) word.pop_back();

@@ -10,7 +10,7 @@
 namespace words {
 
 class NumberWords {
-public:
+  public:
     static constexpr int kLast = 1000;
 
     // The words of 0 to last, built from the rule of the language.
@@ -25,7 +25,7 @@ public:
     // The word of n, 0 to 1000, without building a table.
     static std::string wordOf(int n);
 
-private:
+  private:
     std::vector<std::string> words_;
 };
 

@@ -1,9 +1,9 @@
 #include "ui/qt/qt_host.h"
 
+#include <canberra.h>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <canberra.h>
 
 #include "ui/qt/resources.h"
 #include "ui/qt/screen_window.h"
@@ -11,7 +11,9 @@
 
 // The pictures are compiled into the binary; a static library has to ask
 // for its resources to be registered.
-static void registerPictures() { Q_INIT_RESOURCE(assets); }
+static void registerPictures() {
+    Q_INIT_RESOURCE(assets);
+}
 
 namespace ui::qt {
 
@@ -35,13 +37,15 @@ void QtHost::screenLoaded(Screen& screen) {
     windows_[&screen] = window;
     // A dialog stands centred over the window it belongs to; a screen centred
     // on the desktop.
-    QRect area = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
+    QRect area =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
     QRect frame(QPoint(0, 0), window->size());
     ScreenWindow* behind = nullptr;
     for (auto& [other, w] : windows_) {
         if (w != window && w->isVisible()) behind = w;
     }
-    frame.moveCenter(behind && window->width() < behind->width() ? behind->geometry().center() : area.center());
+    frame.moveCenter(behind && window->width() < behind->width() ? behind->geometry().center()
+                                                                 : area.center());
     window->move(frame.topLeft());
     window->show();
     window->raise();
@@ -94,8 +98,8 @@ DesktopSound::~DesktopSound() {
 
 void DesktopSound::beep() {
     if (context_->canberra &&
-        ca_context_play(context_->canberra, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Aritmetica",
-                        nullptr) == CA_SUCCESS) {
+        ca_context_play(context_->canberra, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                        "Aritmetica", nullptr) == CA_SUCCESS) {
         return;
     }
     QApplication::beep();

@@ -12,7 +12,7 @@ class ScreenWindow;
 
 class QtHost : public QObject, public ScreenHost {
     Q_OBJECT
-public:
+  public:
     explicit QtHost(ScreenRegistry& registry);
     ~QtHost() override;
 
@@ -26,7 +26,7 @@ public:
     void dragEnded() override;
     void programEnded() override;
 
-private:
+  private:
     ScreenRegistry& registry_;
     std::map<const Screen*, ScreenWindow*> windows_;
 };
@@ -34,12 +34,12 @@ private:
 // Plays the desktop's alert sound through the sound theme ("bell"), or the
 // toolkit's beep where that is not possible; never waits.
 class DesktopSound : public Sound {
-public:
+  public:
     DesktopSound();
     ~DesktopSound() override;
     void beep() override;
 
-private:
+  private:
     struct Context;
     Context* context_;
 };

@@ -57,7 +57,8 @@ QSvgRenderer* picture(const std::string& assetId) {
     if (assetId.empty()) return nullptr;
     auto it = cache.find(assetId);
     if (it == cache.end()) {
-        auto renderer = std::make_unique<QSvgRenderer>(QString(":/assets/%1.svg").arg(QString::fromStdString(assetId)));
+        auto renderer =
+            std::make_unique<QSvgRenderer>(QString(":/assets/%1.svg").arg(QString::fromStdString(assetId)));
         if (!renderer->isValid()) renderer.reset();
         it = cache.emplace(assetId, std::move(renderer)).first;
     }
@@ -105,6 +106,8 @@ QCursor dragCursor(const std::string& assetId) {
     return QCursor(renderedPixmap(assetId, size), size.width() / 2, size.height() / 2);
 }
 
-QColor colorOf(Color color) { return QColor::fromRgb(color); }
+QColor colorOf(Color color) {
+    return QColor::fromRgb(color);
+}
 
 }  // namespace ui::qt

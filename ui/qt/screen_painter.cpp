@@ -69,7 +69,8 @@ void paintTextBox(QPainter& painter, const Control& box, bool focused) {
     painter.drawLine(QLineF(rect.topLeft() + QPointF(0.5, 0.5), rect.topRight() + QPointF(-0.5, 0.5)));
     painter.drawLine(QLineF(rect.topLeft() + QPointF(0.5, 0.5), rect.bottomLeft() + QPointF(0.5, -0.5)));
     painter.setPen(QPen(colorOf(box.backColor).lighter(140), 1));
-    painter.drawLine(QLineF(rect.bottomLeft() + QPointF(0.5, -0.5), rect.bottomRight() + QPointF(-0.5, -0.5)));
+    painter.drawLine(
+        QLineF(rect.bottomLeft() + QPointF(0.5, -0.5), rect.bottomRight() + QPointF(-0.5, -0.5)));
     painter.drawLine(QLineF(rect.topRight() + QPointF(-0.5, 0.5), rect.bottomRight() + QPointF(-0.5, -0.5)));
     painter.restore();
 

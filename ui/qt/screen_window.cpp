@@ -18,7 +18,9 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 
-int twips(double pixels) { return static_cast<int>(std::floor(pixels * kTwipsPerPixel)); }
+int twips(double pixels) {
+    return static_cast<int>(std::floor(pixels * kTwipsPerPixel));
+}
 
 int buttonOf(Qt::MouseButton button) {
     switch (button) {

@@ -11,7 +11,7 @@ namespace ui::qt {
 
 class ScreenWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     ScreenWindow(ScreenRegistry& registry, Screen& screen);
 
     Screen& screen() const { return screen_; }
@@ -20,7 +20,7 @@ public:
     // The model unloaded the screen: the window goes without asking it.
     void closeFromModel();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -31,7 +31,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void updatePointer(QPointF position);
 
     ScreenRegistry& registry_;
