@@ -115,7 +115,6 @@ TEST_F(TitleAndMenu, EveryEntryOpensItsScreenAndLeavesTheMenu) {
         d.start(app::startProgram);
         d.click("Label2");
         d.click(e.label);
-        if (!d.registry().instance(e.screen)) continue;  // a screen not built into this program
         EXPECT_EQ(d.loadedScreens(), Screens{e.screen}) << e.label;
     }
 }

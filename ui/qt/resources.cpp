@@ -35,8 +35,9 @@ QString tahomaFamily() {
 QString familyFor(const std::string& face, bool bold) {
     if (face == "Courier New") return QStringLiteral("Liberation Mono");
     // Wine's bold Tahoma draws hardly heavier than its regular one, and the
-    // bold captions must read bold: DejaVu Sans, of which it is a cousin.
-    if (face == "Tahoma") return bold ? QStringLiteral("DejaVu Sans") : tahomaFamily();
+    // bold captions must read bold: DejaVu Sans, of which it is a cousin, in
+    // its condensed cut, whose widths come close to Tahoma's bold.
+    if (face == "Tahoma") return bold ? QStringLiteral("DejaVu Sans Condensed") : tahomaFamily();
     if (face == "Lucida Sans Unicode") return QStringLiteral("DejaVu Sans");
     return QStringLiteral("Liberation Sans");  // MS Sans Serif, Arial
 }

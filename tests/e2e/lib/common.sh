@@ -36,12 +36,14 @@ start_app() {
 }
 
 start_display() {
-  local n
-  for n in $(seq 91 160); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and says which, so parallel runs
+  # never share one.
+  local fifo="$E2E_TMP/display"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
+  local n
+  read -r -t 20 n <"$fifo" || fail "Xvfb did not start"
   export DISPLAY=":$n"
   local i
   for i in $(seq 1 100); do
