@@ -10,7 +10,7 @@ DIALOG="tevo - Aritmetica cl\. II     TABELLINE"
 
 WHITE="#ffffff"
 RED="#ff0000"
-GREY="#9a9a9a"       # the text of a disabled label
+GREY="#c0c0c0"       # the text of a disabled label
 HAPPY="#8c2a1c"      # the happy face's mouth
 TEAR="#7fcfff"       # the sad face's tear
 

@@ -12,7 +12,9 @@ namespace ui::qt {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-const QColor kDisabledText(0x9a, 0x9a, 0x9a);
+// Light enough to stay legible on the board, as the first number of a
+// counting sequence stands in a box that never takes input.
+const QColor kDisabledText(0xc0, 0xc0, 0xc0);
 
 QRectF rectOf(const Control& c) {
     return QRectF(c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel,
