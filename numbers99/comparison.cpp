@@ -107,7 +107,8 @@ void Form3::Label9_Click() {
 
 void Form3::judge(ui::Label& sign, Relation relation) {
     Text1.enabled = true;
-    Label9.enabled = true;
+    // Only a limit of one or two digits can draw the next problem.
+    Label9.enabled = holdsLimit();
     conteggio += 1;
     if (conteggio != 1) return;
     showSu();
