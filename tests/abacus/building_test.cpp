@@ -244,7 +244,7 @@ TEST_F(BuildingTest, ADropOnAStandingBeadSendsTheDraggedBeadHome) {
 // drop over the base line beside the areas on the board.
 TEST_F(BuildingTest, ADropOverALineLandsOnWhatLiesUnderIt) {
     ask("Label46");
-    driver.onFront().drag("Image16", kRed.rodX, 1400);
+    driver.onFront().drag("Image16", kRed.rodX, 3000);  // on the tens rod line
     EXPECT_EQ(onRod(kRed).size(), 1u);
     EXPECT_EQ(driver.beeps(), 1);
     driver.onFront().drag("Image25", 4750, 6120);

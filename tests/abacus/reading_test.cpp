@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "abacus/reading.h"
 #include "ui/driver.h"
@@ -214,6 +215,25 @@ TEST_F(ReadingTest, EachDigitBoxJudgesItsPlaceAtEveryKeyRelease) {
         EXPECT_EQ(face(), "sad") << box;
     }
     driver.click("Text3");
+    EXPECT_EQ(face(), "neutral");
+}
+
+TEST_F(ReadingTest, TabRunsFromTheUnitsToTheWordsToTheThousands) {
+    askFor(1000);
+    typeIn("Text4", "1");  // opens the words box
+    ASSERT_TRUE(driver.control("Text1").enabled);
+    driver.click("Text3");
+    std::vector<std::string> order{driver.focusedName()};
+    for (int i = 0; i < 5; ++i) {
+        driver.onFront().tab();
+        order.push_back(driver.focusedName());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"Text3", "Text2", "Text1", "Text5", "Text4", "Text3"}));
+
+    // A click in the words box puts the verdict away.
+    typeIn("Text3", "5");
+    ASSERT_EQ(face(), "sad");
+    driver.click("Text1");
     EXPECT_EQ(face(), "neutral");
 }
 

@@ -239,6 +239,43 @@ TEST_F(WordsAndDigitsTest, ADoubleClickOnALockedBoxEmptiesItAndItsNumberButKeeps
     EXPECT_EQ(face(), "happy");
 }
 
+TEST_F(WordsAndDigitsTest, ANewPairUnlocksAndEmptiesTheAnswersButLeavesTheFace) {
+    ask("Label21");
+    typeIn("Text3", words::NumberWords::wordOf(n1()));
+    typeIn("Text4", ui::numberText(static_cast<long long>(n2())));
+    ASSERT_TRUE(form.Text3.locked);
+    ASSERT_TRUE(form.Text4.locked);
+    ASSERT_EQ(face(), "happy");
+    clock += 0.73;
+    driver.setClock(clock);
+    driver.click("Image5");  // "TI DÒ I NUMERI" alone, with the same range
+    for (ui::TextBox* box : {&form.Text3, &form.Text4}) {
+        EXPECT_EQ(box->text, "") << box->name();
+        EXPECT_FALSE(box->locked) << box->name();
+    }
+    EXPECT_EQ(face(), "happy");
+    typeIn("Text4", "1");
+    EXPECT_EQ(driver.text("Text4"), "1");
+
+    // A range click empties the answers and the numbers they answer.
+    typeIn("Text3", "DI");
+    driver.click("Label20");
+    EXPECT_EQ(driver.text("Text3"), "");
+    EXPECT_EQ(driver.text("Text4"), "");
+    EXPECT_EQ(driver.text("Label3"), "");
+    EXPECT_EQ(driver.text("Label4"), "");
+}
+
+TEST_F(WordsAndDigitsTest, ADoubleClickOnTheWordsAnswerEmptiesItAndItsNumber) {
+    ask("Label46");
+    typeIn("Text3", "XY");
+    ASSERT_NE(driver.text("Label3"), "");
+    driver.doubleClick("Text3");
+    EXPECT_EQ(driver.text("Text3"), "");
+    EXPECT_EQ(driver.text("Label3"), "");
+    EXPECT_EQ(face(), "neutral");
+}
+
 TEST_F(WordsAndDigitsTest, PressingAMouseButtonOnAnAnswerPutsTheVerdictAway) {
     ask("Label16");
     typeIn("Text4", "1234");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <set>
@@ -264,6 +265,47 @@ TEST_P(MultiplicationSpreadTest, EveryAllowedProblemComesAboutEquallyOften) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Columns, MultiplicationSpreadTest, ::testing::Values(kGenerators[4], kGenerators[5]),
+                         [](const auto& info) { return std::string(info.param.form); });
+
+// The addition and subtraction screens have too many problems to count each
+// one; the tens digits of the two numbers are counted instead. A pair drawn
+// again as a whole gives each tens digit its share of the allowed pairs (on
+// Form5 a larger minuend allows more subtrahends and comes more often); a
+// pair where only one number is drawn again would flatten those shares.
+class ColumnSpreadTest : public GeneratorTest {};
+
+TEST_P(ColumnSpreadTest, EachTensDigitComesWithItsShareOfTheAllowedProblems) {
+    std::map<int, double> upperShare, lowerShare;
+    int pairs = 0;
+    for (int upper = 10; upper <= 99; ++upper) {
+        for (int lower = 1; lower <= 99; ++lower) {
+            if (!g.accepted(upper, lower)) continue;
+            ++pairs;
+            upperShare[upper / 10] += 1;
+            lowerShare[lower / 10] += 1;
+        }
+    }
+    const int asked = 12000;
+    std::map<int, int> upperCount, lowerCount;
+    for (int i = 0; i < asked; ++i) {
+        Problem p = ask();
+        ++upperCount[p.upper / 10];
+        ++lowerCount[p.lower / 10];
+        finish();
+    }
+    auto expectShares = [&](const char* row, const std::map<int, double>& share, std::map<int, int>& count) {
+        for (auto [digit, allowed] : share) {
+            double expected = asked * allowed / pairs;
+            double slack = std::max(0.15 * expected, 5 * std::sqrt(expected));
+            EXPECT_NEAR(count[digit], expected, slack) << row << " tens digit " << digit;
+        }
+    };
+    expectShares("upper", upperShare, upperCount);
+    expectShares("lower", lowerShare, lowerCount);
+}
+
+INSTANTIATE_TEST_SUITE_P(Columns, ColumnSpreadTest,
+                         ::testing::Values(kGenerators[0], kGenerators[1], kGenerators[2], kGenerators[3]),
                          [](const auto& info) { return std::string(info.param.form); });
 
 }  // namespace

@@ -401,6 +401,9 @@ TEST_P(ColumnScreenTest, ANewProblemWaitsForAKeyInTheTensBoxWhereTheScreenSaysSo
     }
     EXPECT_EQ(screen().esercizio, 2);
     EXPECT_EQ(tens().enabled, s.has.tensStaysOpen);
+    // The focus was in the tens box; disabled by the new problem, it hands
+    // the focus to the units box.
+    EXPECT_EQ(d.focusedName(), s.has.tensStaysOpen ? s.tensBox : s.unitsBox);
     expectFace("neutral");
     EXPECT_TRUE(units().text.empty());
     EXPECT_TRUE(tens().text.empty());
@@ -445,6 +448,18 @@ TEST_P(ColumnScreenTest, ALetterTypedOverADigitEmptiesTheBox) {
     EXPECT_EQ(units().text, "");
     d.type("34");
     EXPECT_EQ(units().text, "4");
+
+    // The tens box keeps one digit by the same rule (wrong digits, so that
+    // the focus stays there).
+    std::string first = wrong(tensDigit()), second = wrong(first);
+    d.click(s.tensBox);
+    d.type(first);
+    EXPECT_EQ(tens().text, first);
+    d.type("x");
+    EXPECT_EQ(tens().text, "");
+    d.type(first + second);
+    EXPECT_EQ(tens().text, second);
+    EXPECT_EQ(d.focusedName(), s.tensBox);
 }
 
 TEST_P(ColumnScreenTest, BackToTheMenuAndANewVisitStartTheScoreAgain) {

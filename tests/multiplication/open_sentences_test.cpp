@@ -162,6 +162,41 @@ TEST_F(OpenSentencesTest, TheOpenBoxHoldsOneDigit) {
     }
 }
 
+// With no click, the focus goes where the draw sends it: disabling the box
+// that held it moves it on, then the draw's own move to the next tab stop.
+// The locked product box is a tab stop, so the focus usually ends there.
+TEST_F(OpenSentencesTest, WhereTheFocusLandsAfterADrawWithNoClick) {
+    struct Case {
+        const char* before;  // the box holding the focus: "" for a fresh visit
+        bool firstOpen;      // the factor the new sentence leaves open
+        const char* focus;
+    };
+    const Case cases[] = {
+        {"", false, "Text3"},     {"", true, "Text3"},       {"Text1", false, "Text3"},
+        {"Text1", true, "Text3"}, {"Text2", false, "Text3"}, {"Text2", true, "Text1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.before) + (c.firstOpen ? ", first factor open" : ", second factor open"));
+        bool drawn = false;
+        for (int tries = 0; tries < 200 && !drawn; ++tries) {
+            if (*c.before == '\0') {
+                d.click("Image5");  // to the menu and back: the focus starts in Text1
+                d.click("Label12");
+                ASSERT_EQ(d.focusedName(), "Text1");
+            } else {
+                drawUntil([&] { return openBox().name() == c.before; });
+                d.key(ui::key::kShift);  // opens the hotspot again
+            }
+            clock += 3.77;
+            d.setClock(clock);
+            d.click("Label6");
+            drawn = firstOpen() == c.firstOpen;
+        }
+        ASSERT_TRUE(drawn);
+        EXPECT_EQ(d.focusedName(), c.focus);
+    }
+}
+
 TEST_F(OpenSentencesTest, TheHotspotWaitsForAKeyReleasedInTheOpenBox) {
     drawUntil([] { return true; });
     EXPECT_FALSE(form.Label6.enabled);

@@ -196,6 +196,56 @@ TEST_F(TablesTest, TheAnswerBoxTakesOnlyDigits) {
     EXPECT_TRUE(form.Label5.enabled);  // any released key re-opens the hotspot
 }
 
+TEST_F(TablesTest, TheRedOfAWrongAnswerStaysOnTheNextProblemUntilItIsJudged) {
+    d.click("Label9");
+    // A wrong one-digit answer for each problem until one wants two digits.
+    auto wrongDigit = [&] { return product() == "1" ? "2" : "1"; };
+    ask();
+    d.type(product().size() == 2 ? "99" : wrongDigit());  // no product of random facts is 99
+    ASSERT_EQ(form.Text3.foreColor, ui::kRed);
+    for (ask(); product().size() == 1; ask()) d.type(wrongDigit());
+    EXPECT_EQ(form.Text3.text, "");
+    EXPECT_EQ(form.Text3.foreColor, ui::kRed);
+    d.type(product().substr(0, 1));  // half an answer is not judged
+    EXPECT_EQ(form.Text3.foreColor, ui::kRed);
+    expectFeedback(true, false, false);
+    d.type(product().substr(1));
+    EXPECT_EQ(form.Text3.foreColor, ui::kWhite);
+    expectFeedback(false, true, false);
+}
+
+TEST_F(TablesTest, AnyKeyPressedIntoAFullAnswerBoxEmptiesIt) {
+    d.click("Label9");
+    ask();
+    d.type(product());
+    int esatto = form.esatto;
+    d.type("a");  // dropped by the filter, yet it empties the full box
+    EXPECT_EQ(form.Text3.text, "");
+    expectFeedback(false, true, false);  // an empty box is not judged
+    EXPECT_EQ(form.esatto, esatto);
+}
+
+TEST_F(TablesTest, ChoosingAModeInTheMiddleOfARandomProblemClearsIt) {
+    d.click("Label9");
+    for (const char* mode : {"Label9", "Label10"}) {
+        SCOPED_TRACE(mode);
+        do {
+            ask();
+            if (product().size() == 1) d.type(product());
+        } while (product().size() == 1);
+        d.type(product().substr(0, 1));  // the released key opens the choices
+        ASSERT_TRUE(form.Label10.enabled);
+        d.click(mode);
+        EXPECT_EQ(form.Label4.caption, "");
+        EXPECT_EQ(form.Label8.caption, "");
+        EXPECT_EQ(form.Text3.text, "");
+        EXPECT_FALSE(form.Text3.enabled);
+        EXPECT_TRUE(form.Label5.enabled);  // opened by Label9, kept by Label10
+    }
+    EXPECT_EQ(form.scelta, Form8::kOneTable);
+    EXPECT_TRUE(form.Text5.enabled);
+}
+
 TEST_F(TablesTest, TheTableBoxHoldsOneDigitAndOpensTheHotspot) {
     d.click("Label10");
     EXPECT_FALSE(form.Label9.enabled);

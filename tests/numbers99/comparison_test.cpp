@@ -134,6 +134,34 @@ TEST_F(Comparison, OnlyAWholeNumberOfOneOrTwoDigitsOpensDammiINumeri) {
     EXPECT_FALSE(enabled(d, "Label9"));
 }
 
+// A later click on a sign judges nothing, but opens the limit box and
+// leaves "DAMMI I NUMERI" open only for a limit of one or two digits.
+TEST_F(Comparison, ASecondClickOnASignReopensTheLimitWithoutJudging) {
+    struct Case {
+        const char* typed;  // typed into the limit box between the two clicks
+        bool opens;
+    } cases[] = {{"123", false}, {"a", false}, {"-5", false}, {"7", true}, {"42", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        form.Text1.text.clear();
+        limit("50");
+        request();
+        const char* wrong = aWrongSign();
+        d.click(wrong);
+        int esatto = form.esatto, errato = form.errato;
+        d.click("Text1");
+        form.Text1.text.clear();
+        d.type(c.typed);
+        d.click(rightSign());
+        EXPECT_TRUE(enabled(d, "Text1"));
+        EXPECT_EQ(enabled(d, "Label9"), c.opens);
+        EXPECT_EQ(face(d), kSad);
+        EXPECT_EQ(d.control(wrong).foreColor, ui::kRed);
+        EXPECT_EQ(form.esatto, esatto);
+        EXPECT_EQ(form.errato, errato);
+    }
+}
+
 TEST_F(Comparison, ProblemCountRestartsPast99ButTheScoreGoesOn) {
     limit("9");
     form.esercizio = 99;

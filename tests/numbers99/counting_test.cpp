@@ -482,4 +482,74 @@ TEST_F(Counting, BackToTheMenuResetsTheScoreButKeepsTheMode) {
     EXPECT_FALSE(enabled(d, "Label6"));
 }
 
+TEST_F(Counting, TheHundredthRequestRestartsTheWholeScore) {
+    d.click("Label16");
+    form.esercizio = 99;
+    form.esatto = 50;
+    form.errato = 20;
+    request();
+    EXPECT_EQ(form.esercizio, 0);
+    EXPECT_EQ(form.esatto, 0);
+    EXPECT_EQ(form.errato, 0);
+}
+
+TEST_F(Counting, TheLimitBoxHoldsTwoDigitsAndADroppedKeyClosesTheStepBox) {
+    d.click("Label17");
+    d.click("Text16");
+    d.type("4");
+    EXPECT_TRUE(enabled(d, "Text15"));
+    d.type("x");
+    EXPECT_EQ(d.text("Text16"), "4");
+    EXPECT_FALSE(enabled(d, "Text15"));
+    d.key(ui::key::kBackspace);  // not dropped: the step box opens again
+    EXPECT_EQ(d.text("Text16"), "");
+    EXPECT_TRUE(enabled(d, "Text15"));
+    d.type("123");  // a key into a full box starts a new limit
+    EXPECT_EQ(d.text("Text16"), "3");
+    EXPECT_TRUE(enabled(d, "Text15"));
+}
+
+TEST_F(Counting, AnyKeyReleasedInTheTenthBoxOpensDammiINumeri) {
+    d.click("Label16");
+    request();
+    for (int k = 2; k <= 9; ++k) answerRight(k);
+    ASSERT_EQ(d.focusedName(), "Text10");
+    EXPECT_FALSE(enabled(d, "Label6"));
+    d.key(ui::key::kBackspace);  // in the empty box: nothing to judge
+    EXPECT_TRUE(enabled(d, "Label6"));
+    EXPECT_EQ(face(d), kNeutral);
+}
+
+TEST_F(Counting, RandomModeTakesTheLimitAndStepOutOfTheTabOrderForGood) {
+    d.click("Label16");
+    EXPECT_FALSE(form.Text15.tabStop);
+    EXPECT_FALSE(form.Text16.tabStop);
+    d.click("Label5");
+    d.click("Label17");
+    EXPECT_TRUE(enabled(d, "Text16"));
+    EXPECT_FALSE(form.Text15.tabStop);
+    EXPECT_FALSE(form.Text16.tabStop);
+}
+
+TEST_F(Counting, AKeyAfterAHappyExerciseBringsBackTheNeutralFace) {
+    d.click("Label16");
+    request();
+    answerAllRight();
+    ASSERT_EQ(face(d), kHappy);
+    d.type("x");  // a dropped key into the full last box
+    EXPECT_EQ(d.text("Text10"), "");
+    EXPECT_EQ(face(d), kNeutral);
+}
+
+TEST_F(Counting, CambiaNumerazioneClearsTheHeadingsAndTheRow) {
+    d.click("Label16");
+    request();
+    answerRight(2);
+    d.click("Label5");
+    for (const char* heading : {"Label11", "Label12", "Label13"}) EXPECT_EQ(d.text(heading), "") << heading;
+    for (int k = 1; k <= 10; ++k) EXPECT_EQ(d.text(box(k)), "") << k;
+    EXPECT_FALSE(enabled(d, "Label6"));  // kept as the random problem left it
+    for (const char* open : {"Label16", "Label17", "Text16"}) EXPECT_TRUE(enabled(d, open)) << open;
+}
+
 }  // namespace

@@ -144,6 +144,19 @@ TEST_F(Digits, KeysOtherThanDigitsAreDroppedAndNotJudged) {
     EXPECT_EQ(face(d), kSad);
 }
 
+TEST_F(Digits, ANonDigitKeyRightAfterADrawOpensNothing) {
+    limit("46");
+    request();
+    d.key(ui::key::kBackspace);
+    d.type("x");
+    EXPECT_FALSE(enabled(d, "Label1"));
+    EXPECT_FALSE(enabled(d, "Text2"));
+    EXPECT_EQ(face(d), kNeutral);
+    d.type("1");  // a digit key does
+    EXPECT_TRUE(enabled(d, "Label1"));
+    EXPECT_TRUE(enabled(d, "Text2"));
+}
+
 TEST_F(Digits, ProblemCountRestartsPast99WithTheScore) {
     limit("5");
     form.esercizio = 99;
