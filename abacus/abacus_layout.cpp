@@ -109,6 +109,10 @@ ui::Props rangeLabel(const RangeChoice& choice, int top) {
     return props;
 }
 
+void frameChosenRange(const std::array<ui::Label*, 11>& row, const ui::Label& chosen) {
+    for (ui::Label* label : row) label->borderStyle = label == &chosen ? 1 : 0;
+}
+
 ui::Props boardLabel(int left, int top, int width, int height, const char* caption, ui::Font font,
                      ui::Align alignment) {
     return frame::layout::whiteLabel(left, top, width, height, caption, font, alignment);

@@ -83,6 +83,8 @@ struct RangeChoice {
 std::array<RangeChoice, 11> abacusRangeRow(const char* thousandName);
 // A range label: white, centred, pointing hand, no frame until chosen.
 ui::Props rangeLabel(const RangeChoice& choice, int top);
+// Frames the chosen range label and no other.
+void frameChosenRange(const std::array<ui::Label*, 11>& row, const ui::Label& chosen);
 // A white Tahoma label on the board.
 ui::Props boardLabel(int left, int top, int width, int height, const char* caption, ui::Font font,
                      ui::Align alignment = ui::Align::Centre);

@@ -336,7 +336,7 @@ void Form17::Form_Load() {
 void Form17::rangeClick(ui::Label& label, int value) {
     limite = static_cast<float>(value);
     Image1.enabled = true;
-    for (ui::Label* other : rangeLabels()) other->borderStyle = other == &label ? 1 : 0;
+    frameChosenRange(rangeLabels(), label);
     Label55.enabled = false;
 }
 

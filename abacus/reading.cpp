@@ -155,7 +155,7 @@ void Form15::Form_Load() {
 void Form15::rangeClick(ui::Label& label, int value) {
     limite = static_cast<float>(value);
     Image1.enabled = true;
-    for (ui::Label* other : rangeLabels()) other->borderStyle = other == &label ? 1 : 0;
+    frameChosenRange(rangeLabels(), label);
 }
 
 void Form15::newNumber() {

@@ -257,7 +257,7 @@ void Form16::rangeClick(ui::Label& label, int value) {
     Label4.caption.clear();
     limite = static_cast<float>(value);
     Image5.enabled = true;
-    for (ui::Label* other : rangeLabels()) other->borderStyle = other == &label ? 1 : 0;
+    frameChosenRange(rangeLabels(), label);
 }
 
 void Form16::Image5_Click() {
