@@ -12,6 +12,11 @@ E2E_TMP="$(mktemp -d)"
 
 fail() {
   echo "FAIL: $*" >&2
+  if [ -s "$E2E_TMP/app.log" ]; then
+    echo "--- the program's standard error and output:" >&2
+    cat "$E2E_TMP/app.log" >&2
+    echo "---" >&2
+  fi
   if [ -n "${DISPLAY:-}" ]; then
     import -window root "$E2E_TMP/failure.png" 2>/dev/null && echo "screen at failure: $E2E_TMP/failure.png" >&2
   fi
@@ -37,10 +42,12 @@ start_app() {
 
 start_display() {
   # Xvfb picks a free display itself and says which, so parallel runs
-  # never share one.
+  # never share one. Without -noreset the server resets when its first
+  # client (xdpyinfo below) disconnects, and a program connecting during the
+  # reset is refused.
   local fifo="$E2E_TMP/display"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local n
   read -r -t 20 n <"$fifo" || fail "Xvfb did not start"
@@ -58,6 +65,9 @@ start_display() {
 wait_window() {
   local pattern="$1" timeout="${2:-10}" i id
   for i in $(seq 1 $((timeout * 10))); do
+    if [ -n "$APP_PID" ] && ! kill -0 "$APP_PID" 2>/dev/null; then
+      fail "the program ended while waiting for window '$pattern'"
+    fi
     id=$(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null | head -n 1 || true)
     if [ -n "$id" ]; then
       sleep 0.2
