@@ -7,7 +7,7 @@ packages=(
   libcanberra-dev sound-theme-freedesktop
   fonts-liberation fonts-dejavu-core fonts-wine
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox python3-xlib
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -8,7 +8,11 @@ APP="${1:?usage: $0 path/to/aritmetica}"
 E2E_LIB="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 APP_PID=""
 XVFB_PID=""
+WM_PID=""
 E2E_TMP="$(mktemp -d)"
+# E2E_WM=openbox runs the tests under that window manager; empty, on the
+# bare server.
+E2E_WM="${E2E_WM:-}"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -25,6 +29,7 @@ fail() {
 
 finish() {
   [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   wait 2>/dev/null || true
 }
@@ -58,6 +63,24 @@ start_display() {
     sleep 0.1
   done
   xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+  [ -z "$E2E_WM" ] || start_wm
+}
+
+start_wm() {
+  case "$E2E_WM" in
+    openbox) openbox --sm-disable >"$E2E_TMP/wm.log" 2>&1 & ;;
+    *) fail "unknown window manager '$E2E_WM'" ;;
+  esac
+  WM_PID=$!
+  # A window manager announces itself on the root window once it manages it.
+  local i
+  for i in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$WM_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  cat "$E2E_TMP/wm.log" >&2
+  fail "$E2E_WM did not start"
 }
 
 # Prints the id of the visible window whose caption matches a regular
