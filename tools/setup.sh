@@ -7,7 +7,10 @@ packages=(
   libpulse-dev
   fonts-liberation fonts-dejavu-core fonts-wine
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick openbox python3-xlib pulseaudio pulseaudio-utils strace
+  # The end-to-end tests: an X server, a window manager, keyboard layouts,
+  # a sound server, a session bus, strace.
+  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick openbox python3-xlib
+  pulseaudio pulseaudio-utils dbus-daemon at-spi2-core strace
 )
 missing=()
 for p in "${packages[@]}"; do

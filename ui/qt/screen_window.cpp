@@ -111,7 +111,7 @@ ScreenWindow::ScreenWindow(ScreenRegistry& registry, Screen& screen)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), registry_(registry), screen_(screen) {
     heldReleaseTimer_.setSingleShot(true);
     heldReleaseTimer_.setInterval(kRepeatWait);
-    connect(&heldReleaseTimer_, &QTimer::timeout, this, &ScreenWindow::releaseHeldKey);
+    connect(&heldReleaseTimer_, &QTimer::timeout, this, [this] { releaseHeldKey(false); });
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -310,12 +310,13 @@ void ScreenWindow::keyReleaseEvent(QKeyEvent* event) {
     heldReleaseTimer_.start();
 }
 
-void ScreenWindow::releaseHeldKey() {
+void ScreenWindow::releaseHeldKey(bool beforeOtherInput) {
     if (!heldRelease_) return;
     HeldRelease release = *heldRelease_;
     heldRelease_.reset();
     heldReleaseTimer_.stop();
     registry_.keyUp(screen_, release.code, release.shift);
+    if (beforeOtherInput && onLateKeyUp) onLateKeyUp();
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
