@@ -62,6 +62,18 @@ bool userHasCookie() {
     return false;
 }
 
+// The server to talk to: the one named in the environment, or the session's
+// own socket where it exists. Left to itself the library would make its
+// runtime folder (in XDG_RUNTIME_DIR, or a link in the home folder) just to
+// look there; a session with no sound server gets the display's bell.
+std::string serverAddress() {
+    if (const char* named = std::getenv("PULSE_SERVER"); named && *named) return named;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime || !*runtime) return {};
+    std::string socket = std::string(runtime) + "/pulse/native";
+    return ::access(socket.c_str(), F_OK) == 0 ? "unix:" + socket : std::string();
+}
+
 }  // namespace
 
 // Everything here but the constructor's set-up is touched under the
@@ -72,6 +84,8 @@ struct DesktopSound::Server {
     std::vector<std::int16_t> tone = alertTone();
 
     bool connect() {
+        std::string server = serverAddress();
+        if (server.empty()) return false;
         pa_proplist* about = properties({{PA_PROP_APPLICATION_NAME, "Aritmetica"},
                                          {PA_PROP_APPLICATION_ID, "it.scuola.Aritmetica"},
                                          {PA_PROP_APPLICATION_ICON_NAME, "it.scuola.Aritmetica"}});
@@ -80,7 +94,7 @@ struct DesktopSound::Server {
         if (!context) return false;
         if (!userHasCookie()) pa_context_load_cookie_from_file(context, "/dev/zero");
         // Never start a sound server of our own: that would write its files.
-        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        if (pa_context_connect(context, server.c_str(), PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
             pa_context_unref(context);
             context = nullptr;
             return false;
