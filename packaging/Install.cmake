@@ -15,8 +15,11 @@ include(GNUInstallDirs)
 # The id of the desktop entry, the AppStream component and the icon.
 set(ARITMETICA_APP_ID "io.github.aritmetica.Aritmetica" CACHE STRING
     "Reverse-domain id of the menu entry, the AppStream component and the icon")
-# Web folder where the pictures of docs/screenshots/ are published; software
-# centres load the AppStream screenshots from there.
+target_compile_definitions(aritmetica PRIVATE ARITMETICA_APP_ID="${ARITMETICA_APP_ID}")
+# Web folder where the pictures of docs/screenshots/ (rendered by
+# packaging/screenshots.sh) are published; software centres load the AppStream
+# screenshots from there. The default is a placeholder in a domain reserved
+# never to resolve: it passes validation, and shows no picture.
 set(ARITMETICA_SCREENSHOT_URL "https://aritmetica.invalid/docs/screenshots" CACHE STRING
     "Web address of the published docs/screenshots folder")
 set(ARITMETICA_MAINTAINER "Aritmetica developers <aritmetica@users.noreply.invalid>" CACHE STRING
