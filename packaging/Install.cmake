@@ -29,14 +29,12 @@ set(ARITMETICA_MAINTAINER "Aritmetica developers <aritmetica@users.noreply.inval
 set(ARITMETICA_RELEASE_DATE "2026-12-11")
 
 # Packages the program needs at run time that no library it links pulls in:
-# the fonts its screens are drawn with, and the sound theme that holds the beep.
-# dpkg-shlibdeps adds the libraries.
+# the fonts its screens are drawn with. dpkg-shlibdeps adds the libraries.
 set(ARITMETICA_RUNTIME_PACKAGES
     fonts-dejavu-core
     fonts-dejavu-extra
     fonts-liberation
-    fonts-wine
-    sound-theme-freedesktop)
+    fonts-wine)
 
 set(ARITMETICA_DOCDIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/aritmetica")
 set(packaging_source "${CMAKE_CURRENT_LIST_DIR}")

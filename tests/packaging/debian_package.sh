@@ -34,7 +34,7 @@ dpkg-deb --field "$deb" Package Version Architecture Installed-Size Section Depe
 
 # Dependencies: the libraries, and the packages no library pulls in.
 depends=", $(dpkg-deb --field "$deb" Depends),"
-for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libcanberra0 "${runtime_packages[@]}"; do
+for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libpulse0 "${runtime_packages[@]}"; do
   [[ "$depends" == *", $p"[,\ ]* ]] || fail "the package does not depend on $p"
 done
 
