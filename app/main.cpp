@@ -8,6 +8,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Aritmetica");
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(ARITMETICA_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);  // the screens decide when the program ends
     ui::qt::DesktopSound sound;
     ui::ScreenRegistry registry(sound);

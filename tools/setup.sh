@@ -11,6 +11,8 @@ packages=(
   # a sound server, a session bus, strace.
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick openbox python3-xlib
   pulseaudio pulseaudio-utils dbus-daemon at-spi2-core strace
+  # Installing and packaging: icons, the package and its checks.
+  librsvg2-bin dpkg-dev lintian desktop-file-utils appstream man-db
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -86,9 +87,14 @@ struct DesktopSound::Server {
     bool connect() {
         std::string server = serverAddress();
         if (server.empty()) return false;
-        pa_proplist* about = properties({{PA_PROP_APPLICATION_NAME, "Aritmetica"},
-                                         {PA_PROP_APPLICATION_ID, "it.scuola.Aritmetica"},
-                                         {PA_PROP_APPLICATION_ICON_NAME, "it.scuola.Aritmetica"}});
+        // The menu entry's id names the program and its icon in the desktop's
+        // sound settings.
+        std::string id = QGuiApplication::desktopFileName().toStdString();
+        pa_proplist* about = properties({{PA_PROP_APPLICATION_NAME, "Aritmetica"}});
+        if (!id.empty()) {
+            pa_proplist_sets(about, PA_PROP_APPLICATION_ID, id.c_str());
+            pa_proplist_sets(about, PA_PROP_APPLICATION_ICON_NAME, id.c_str());
+        }
         context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop), "Aritmetica", about);
         pa_proplist_free(about);
         if (!context) return false;
