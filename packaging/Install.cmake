@@ -58,7 +58,7 @@ install(FILES "${packaging_build}/${ARITMETICA_APP_ID}.metainfo.xml"
 # Icons: the drawing itself, and bitmaps rendered from it for the sizes menus
 # and panels ask for.
 set(ARITMETICA_ICON_SIZES 16 24 32 48 64 128 256)
-set(icon_source "${packaging_source}/icons/aritmetica.svg")
+set(icon_source "${CMAKE_SOURCE_DIR}/assets/program-icon.svg")
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 set(icon_bitmaps)
 foreach(size IN LISTS ARITMETICA_ICON_SIZES)
