@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6svg6-dev qt6-svg-dev libgl1-mesa-dev
   libcanberra-dev sound-theme-freedesktop
-  fonts-liberation fonts-dejavu-core fonts-wine
+  fonts-liberation fonts-dejavu-core fonts-dejavu-extra fonts-wine python3-fonttools
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick openbox python3-xlib
 )

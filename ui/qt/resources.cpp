@@ -1,55 +1,86 @@
 #include "ui/qt/resources.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
+#include <set>
+#include <vector>
+
+// The fonts are compiled into the binary; a static library has to ask for
+// its resources to be registered.
+static void registerFontResources() {
+    Q_INIT_RESOURCE(fonts);
+}
 
 namespace ui::qt {
 
 namespace {
 
-QString tahomaFamily() {
-    // Wine's Tahoma is not indexed by fontconfig: load it from its folder.
-    static const QString family = [] {
-        QString found;
-        for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-            if (!QFile::exists(file)) continue;
-            int id = QFontDatabase::addApplicationFont(file);
-            if (id >= 0 && found.isEmpty()) {
-                QStringList families = QFontDatabase::applicationFontFamilies(id);
-                if (!families.isEmpty()) found = families.front();
-            }
-        }
-        return found.isEmpty() ? QStringLiteral("DejaVu Sans") : found;
-    }();
-    return family;
+// The layouts' faces and the fonts compiled into the program that stand for
+// them. Each family has a name of its own, so no font of the machine can be
+// taken in its place, and a family's files are registered on first use.
+struct EmbeddedFamily {
+    const char* face;
+    const char* family;
+    std::vector<const char*> files;
+};
+
+const std::vector<EmbeddedFamily>& embeddedFamilies() {
+    static const std::vector<EmbeddedFamily> families{
+        {"Courier New", "Aritmetica Mono", {"AritmeticaMono-Bold"}},
+        {"Lucida Sans Unicode", "Aritmetica Unicode", {"AritmeticaUnicode-Bold"}},
+        {"Tahoma",
+         "Aritmetica Tahoma",
+         {"AritmeticaTahoma-Regular", "AritmeticaTahoma-Bold", "AritmeticaTahoma-BoldItalic"}},
+        {"",  // MS Sans Serif, Arial and any other face
+         "Aritmetica Sans",
+         {"AritmeticaSans-Regular", "AritmeticaSans-Bold", "AritmeticaSans-Italic", "AritmeticaSans-BoldItalic"}},
+    };
+    return families;
 }
 
-QString familyFor(const std::string& face, bool bold) {
-    if (face == "Courier New") return QStringLiteral("Liberation Mono");
-    // Wine's bold Tahoma draws hardly heavier than its regular one, and the
-    // bold captions must read bold: DejaVu Sans, of which it is a cousin, in
-    // its condensed cut, whose widths come close to Tahoma's bold.
-    if (face == "Tahoma") return bold ? QStringLiteral("DejaVu Sans Condensed") : tahomaFamily();
-    if (face == "Lucida Sans Unicode") return QStringLiteral("DejaVu Sans");
-    return QStringLiteral("Liberation Sans");  // MS Sans Serif, Arial
+void registerFiles(const EmbeddedFamily& family) {
+    static std::set<const EmbeddedFamily*> registered;
+    if (registered.empty()) registerFontResources();
+    if (!registered.insert(&family).second) return;
+    for (const char* file : family.files) {
+        // The resources are stored uncompressed: the font is read in place.
+        QResource resource(QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(file)));
+        QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                                  static_cast<qsizetype>(resource.size()));
+        QFontDatabase::addApplicationFontFromData(data);
+    }
+}
+
+QString familyFor(const std::string& face) {
+    const auto& families = embeddedFamilies();
+    auto it = std::find_if(families.begin(), families.end(),
+                           [&](const EmbeddedFamily& f) { return face == f.face; });
+    const EmbeddedFamily& family = it != families.end() ? *it : families.back();
+    registerFiles(family);
+    return QString::fromLatin1(family.family);
 }
 
 }  // namespace
 
 QFont fontFor(const Font& font) {
-    QFont q(familyFor(font.face, font.bold));
+    QFont q(familyFor(font.face));
     q.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
     q.setBold(font.bold);
     q.setItalic(font.italic);
-    q.setStyleStrategy(QFont::PreferAntialias);
+    // The same pixels everywhere: no glyph borrowed from another font, no
+    // hinting or sub-pixel order taken from the desktop's settings.
+    q.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
+                                            QFont::NoFontMerging));
+    q.setHintingPreference(QFont::PreferVerticalHinting);
     return q;
 }
 

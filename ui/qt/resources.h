@@ -13,9 +13,9 @@ class QSvgRenderer;
 
 namespace ui::qt {
 
-// The layouts' font families, mapped to free fonts of close metrics. Sizes
-// are points at 96 dots per inch, set in pixels, so a desktop's DPI setting
-// cannot overflow a fixed layout.
+// The layouts' font families, mapped to the free fonts of close metrics that
+// are compiled into the program. Sizes are points at 96 dots per inch, set in
+// pixels, so a desktop's DPI setting cannot overflow a fixed layout.
 QFont fontFor(const Font& font);
 
 // The picture of an asset id, or nullptr when there is none.
