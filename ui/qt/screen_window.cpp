@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "ui/keys.h"
+#include "ui/qt/caret_blink.h"
 #include "ui/qt/resources.h"
 #include "ui/qt/screen_painter.h"
 
@@ -102,7 +103,7 @@ int keyCodeFor(int qtKey, Qt::KeyboardModifiers modifiers) {
 }
 
 ScreenWindow::ScreenWindow(ScreenRegistry& registry, Screen& screen)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), registry_(registry), screen_(screen) {
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), registry_(registry), screen_(screen), caret_(new CaretBlink(this, screen)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -157,7 +158,7 @@ bool ScreenWindow::event(QEvent* event) {
 
 void ScreenWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintScreen(painter, screen_);
+    paintScreen(painter, screen_, caret_->on());
 }
 
 void ScreenWindow::mouseMoveEvent(QMouseEvent* event) {

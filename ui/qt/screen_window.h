@@ -9,6 +9,8 @@
 
 namespace ui::qt {
 
+class CaretBlink;
+
 class ScreenWindow : public QWidget {
     Q_OBJECT
   public:
@@ -36,6 +38,7 @@ class ScreenWindow : public QWidget {
 
     ScreenRegistry& registry_;
     Screen& screen_;
+    CaretBlink* caret_;
     bool closingFromModel_ = false;
     QPointF lastPosition_{-1, -1};
 };
