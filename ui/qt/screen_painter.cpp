@@ -78,25 +78,59 @@ void drawFrame(QPainter& painter, const QRectF& rect, const QColor& color) {
     painter.restore();
 }
 
+// The lines of a label's caption and where their baselines stand.
+struct PlacedLine {
+    QString text;
+    QPointF baseline;
+    double width;
+};
+
+// A glyph may reach a little past its advance (the foot of an "A", the
+// accent of an "Ì"): such a line moves inside the label where there is room,
+// so that the label's edge does not cut it.
+std::vector<PlacedLine> labelLines(const Control& label, const std::string& caption, const QFont& font) {
+    QRectF rect = pixelRect(label);
+    QFontMetricsF metrics(font);
+    auto measure = [&](const std::string& s) { return metrics.horizontalAdvance(QString::fromStdString(s)); };
+    std::vector<PlacedLine> placed;
+    QRectF block;
+    double y = rect.top();
+    for (const std::string& line : wrapCaption(caption, rect.width(), measure)) {
+        QString text = QString::fromStdString(line);
+        double width = metrics.horizontalAdvance(text);
+        double x = alignedLeft(label.alignment, rect.left(), rect.width(), width);
+        QPointF baseline(x, y + metrics.ascent());
+        if (!text.trimmed().isEmpty()) {
+            QRectF ink = metrics.tightBoundingRect(text).translated(baseline);
+            if (ink.right() > rect.right()) baseline.rx() -= std::min(ink.right() - rect.right(), ink.left() - rect.left());
+            if (ink.left() < rect.left()) baseline.rx() += std::min(rect.left() - ink.left(), rect.right() - ink.right());
+            block = block.isNull() ? ink : block.united(ink);
+        }
+        placed.push_back({text, baseline, width});
+        y += metrics.height();
+    }
+    if (!block.isNull() && block.top() < rect.top()) {
+        double down = std::min(rect.top() - block.top(), std::max(0.0, rect.bottom() - block.bottom()));
+        for (PlacedLine& line : placed) line.baseline.ry() += down;
+    }
+    return placed;
+}
+
 void paintLabel(QPainter& painter, const Control& label) {
     QRectF rect = pixelRect(label);
     QFont font = fontFor(label.font);
     QFontMetricsF metrics(font);
-    auto measure = [&](const std::string& s) { return metrics.horizontalAdvance(QString::fromStdString(s)); };
-    std::vector<std::string> lines = wrapCaption(label.caption, rect.width(), measure);
     QColor color = label.enabled ? colorOf(label.foreColor) : kDisabledText;
     QRectF inked;
     painter.save();
     painter.setClipRect(rect);
-    double y = rect.top();
-    for (const std::string& line : lines) {
-        if (y >= rect.bottom()) break;
-        QString text = QString::fromStdString(line);
-        double width = metrics.horizontalAdvance(text);
-        double x = alignedLeft(label.alignment, rect.left(), rect.width(), width);
-        drawText(painter, QPointF(x, y + metrics.ascent()), font, text, color, kBoard);
-        if (!line.empty()) inked = inked.united(QRectF(x, y, width, metrics.height()));
-        y += metrics.height();
+    for (const PlacedLine& line : labelLines(label, label.caption, font)) {
+        if (line.baseline.y() - metrics.ascent() >= rect.bottom()) break;
+        drawText(painter, line.baseline, font, line.text, color, kBoard);
+        if (!line.text.isEmpty()) {
+            inked = inked.united(
+                QRectF(line.baseline.x(), line.baseline.y() - metrics.ascent(), line.width, metrics.height()));
+        }
     }
     painter.restore();
     // The hover frame leaves a little air around the letters, wherever they
@@ -116,12 +150,11 @@ struct BoxText {
     QString text;
 };
 
-BoxText boxText(const Control& box) {
+BoxText boxText(const Control& box, const std::string& caption, const QFont& font) {
     QRectF rect = pixelRect(box);
-    QFont font = fontFor(box.font);
     QFontMetricsF metrics(font);
     QRectF inner = rect.adjusted(3, 1, -3, -1);
-    QString text = QString::fromStdString(box.caption);
+    QString text = QString::fromStdString(caption);
     double left = alignedLeft(box.alignment, inner.left(), inner.width(), metrics.horizontalAdvance(text));
     double height = metrics.ascent() + metrics.descent();
     double top = inner.top() + (inner.height() - height) / 2;
@@ -143,7 +176,7 @@ void paintTextBox(QPainter& painter, const Control& box, bool caretOn) {
         painter.fillRect(rect, fill);
     }
 
-    BoxText layout = boxText(box);
+    BoxText layout = boxText(box, box.caption, fontFor(box.font));
     QFontMetricsF metrics(layout.font);
     QColor color = box.enabled ? colorOf(box.foreColor) : kDisabledText;
     painter.save();
@@ -207,12 +240,27 @@ QRectF caretRect(const Control& box) {
     if (box.kind() != Kind::TextBox || !box.isLive() || box.locked || box.screen().focused() != &box) {
         return {};
     }
-    BoxText layout = boxText(box);
+    BoxText layout = boxText(box, box.caption, fontFor(box.font));
     QFontMetricsF metrics(layout.font);
     QString before = QString::fromStdString(box.caption.substr(0, byteOffset(box.caption, box.caret())));
     double x = layout.left + metrics.horizontalAdvance(before);
     // About two pixels at 100 %, of the height of the text.
     return QRectF(std::round(x) - 1, layout.top, 2, layout.height);
+}
+
+std::vector<QRectF> textInk(const Control& control, const std::string& text, const Font& font) {
+    QFont qfont = fontFor(font);
+    QFontMetricsF metrics(qfont);
+    std::vector<QRectF> ink;
+    if (control.kind() == Kind::TextBox) {
+        BoxText layout = boxText(control, text, qfont);
+        ink.push_back(metrics.tightBoundingRect(layout.text).translated(layout.left, layout.top + metrics.ascent()));
+    } else {
+        for (const PlacedLine& line : labelLines(control, text, qfont)) {
+            if (!line.text.trimmed().isEmpty()) ink.push_back(metrics.tightBoundingRect(line.text).translated(line.baseline));
+        }
+    }
+    return ink;
 }
 
 double contrastRatio(const QColor& a, const QColor& b) {

@@ -4,12 +4,15 @@
 
 #include <QColor>
 #include <QRectF>
+#include <string>
+#include <vector>
 
 class QPainter;
 
 namespace ui {
 class Screen;
 class Control;
+struct Font;
 }  // namespace ui
 
 namespace ui::qt {
@@ -22,6 +25,10 @@ QRectF pixelRect(const Control& control);
 // Where the caret of a text box stands, or an empty rectangle when the box
 // shows none (locked, disabled or without the focus).
 QRectF caretRect(const Control& box);
+
+// Where the ink of a text would stand if the control showed it in this font:
+// one rectangle a line, in pixels, before any clipping to the control.
+std::vector<QRectF> textInk(const Control& control, const std::string& text, const Font& font);
 
 // WCAG contrast ratio of two colours, from 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
