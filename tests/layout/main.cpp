@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication application(argc, argv);
+    Q_INIT_RESOURCE(assets);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
