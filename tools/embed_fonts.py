@@ -66,7 +66,8 @@ def main():
     options.layout_features = ["kern", "liga"]
     entries = []
     for family, style, source in FONTS:
-        font = TTFont(source)
+        # The source's own timestamp is kept, so the same packages make the same fonts.
+        font = TTFont(source, recalcTimestamp=False)
         subsetter = subset.Subsetter(options)
         subsetter.populate(unicodes=CHARACTERS)
         subsetter.subset(font)

@@ -178,8 +178,8 @@ std::vector<Shot> shots() {
                        d.click(std::string(rightSign(d)) == "Label6" ? "Label5" : "Label6");
                    }});
 
-    addColumnShots(all, "form04-addition", {"Label5", "Label3", "Label11", {"Label12", "Label13"}, '+', "Label6", "Text6"},
-                   true);
+    addColumnShots(all, "form04-addition",
+                   {"Label5", "Label3", "Label11", {"Label12", "Label13"}, '+', "Label6", "Text6"}, true);
     addColumnShots(all, "form06-addition-carry",
                    {"Label7", "Label10", "Label11", {"Label12", "Label13"}, '+', "Label6", "Text6"}, false);
     addColumnShots(all, "form05-subtraction",
@@ -371,7 +371,8 @@ std::vector<Shot> shots() {
 // A bead on its way to the abacus: pressed on the red supply and moved over
 // the tens rod, the button still held. The pointer shows the bead.
 Shot dragShot() {
-    return {"form17-building-drag", [](ui::Driver& d) {
+    return {"form17-building-drag",
+            [](ui::Driver& d) {
                 toMenuEntry(d, "Label16");
                 d.click("Image13");
                 d.click("Label16");

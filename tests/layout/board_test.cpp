@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QFontMetricsF>
 #include <QXmlStreamReader>
 
 #include "app/credits.h"

@@ -3,7 +3,6 @@
 // inside itself; a text box shows its one line whole.
 #include <gtest/gtest.h>
 
-#include <QFontMetricsF>
 #include <map>
 #include <set>
 
@@ -50,7 +49,9 @@ const Texts kMessages{"SCRIVI UN NUMERO!", "TESTO ERRATO! CORREGGI!"};
 const std::vector<Shown>& shownTexts() {
     static const std::vector<Shown> shown{
         {"Form2", {"Label15", "Label19", "Label11", "Label12", "Label13"}, kTo99},
-        {"Form2", {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10"}, kTo99},
+        {"Form2",
+         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10"},
+         kTo99},
         {"Form2", {"Text15", "Text16"}, kTo99},
         {"Form3", {"Label15", "Label19"}, kScores},
         {"Form3", {"Label3", "Label4", "Text1"}, kTo99},
@@ -99,15 +100,15 @@ const std::vector<Shown>& shownTexts() {
 std::string misfit(const ui::Control& control, const std::string& text, double size) {
     ui::Font font = control.font;
     font.size = size;
-    QFontMetricsF metrics(ui::qt::fontFor(font));
     QRectF rect = ui::qt::pixelRect(control);
     constexpr double kSlack = 0.5;
     if (control.kind() == ui::Kind::Label) {
         std::size_t start = 0;
         while (start < text.size()) {
             std::size_t blank = text.find(' ', start);
-            std::string word = text.substr(start, blank == std::string::npos ? std::string::npos : blank - start);
-            if (metrics.horizontalAdvance(QString::fromStdString(word)) > rect.width() + kSlack) {
+            std::string word =
+                text.substr(start, blank == std::string::npos ? std::string::npos : blank - start);
+            if (ui::qt::textAdvance(word, font) > rect.width() + kSlack) {
                 return "the word \"" + word + "\" is broken";
             }
             if (blank == std::string::npos) break;

@@ -25,7 +25,8 @@ ui::Screen& instance(ui::Driver& driver, const std::string& formName) {
 }
 }  // namespace
 
-void withScreen(ui::Driver& driver, const std::string& formName, const std::function<void(ui::Screen&)>& check) {
+void withScreen(ui::Driver& driver, const std::string& formName,
+                const std::function<void(ui::Screen&)>& check) {
     ui::Screen& screen = instance(driver, formName);
     driver.registry().show(screen);
     check(screen);

@@ -10,7 +10,8 @@
 
 namespace ui::qt {
 
-CaretBlink::CaretBlink(QWidget* window, const Screen& screen) : QObject(window), window_(window), screen_(screen) {
+CaretBlink::CaretBlink(QWidget* window, const Screen& screen)
+    : QObject(window), window_(window), screen_(screen) {
     int flash = QGuiApplication::styleHints()->cursorFlashTime();
     timer_.setInterval(flash > 0 ? flash / 2 : 0);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });

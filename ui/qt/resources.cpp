@@ -1,23 +1,30 @@
 #include "ui/qt/resources.h"
 
-#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
+#include <QRawFont>
 #include <QResource>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <memory>
-#include <set>
+#include <utility>
 #include <vector>
 
 // The fonts are compiled into the binary; a static library has to ask for
 // its resources to be registered.
 static void registerFontResources() {
-    Q_INIT_RESOURCE(fonts);
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(fonts);
+        return true;
+    }();
+    (void)registered;
 }
 
 namespace ui::qt {
@@ -25,63 +32,113 @@ namespace ui::qt {
 namespace {
 
 // The layouts' faces and the fonts compiled into the program that stand for
-// them. Each family has a name of its own, so no font of the machine can be
-// taken in its place, and a family's files are registered on first use.
+// them. The program sets its text with these fonts alone, straight from the
+// font files: no font of the machine, no fontconfig rule (substitution,
+// hinting, synthetic bold) can change a glyph or an advance.
 struct EmbeddedFamily {
     const char* face;
-    const char* family;
-    std::vector<const char*> files;
+    const char* regular;
+    const char* bold;
+    const char* italic;
+    const char* boldItalic;
 };
 
-const std::vector<EmbeddedFamily>& embeddedFamilies() {
-    static const std::vector<EmbeddedFamily> families{
-        {"Courier New", "Aritmetica Mono", {"AritmeticaMono-Bold"}},
-        {"Lucida Sans Unicode", "Aritmetica Unicode", {"AritmeticaUnicode-Bold"}},
-        {"Tahoma",
-         "Aritmetica Tahoma",
-         {"AritmeticaTahoma-Regular", "AritmeticaTahoma-Bold", "AritmeticaTahoma-BoldItalic"}},
-        {"",  // MS Sans Serif, Arial and any other face
-         "Aritmetica Sans",
-         {"AritmeticaSans-Regular", "AritmeticaSans-Bold", "AritmeticaSans-Italic", "AritmeticaSans-BoldItalic"}},
+const EmbeddedFamily& familyOf(const std::string& face) {
+    static const EmbeddedFamily families[] = {
+        {"Courier New", "AritmeticaMono-Bold", "AritmeticaMono-Bold", "AritmeticaMono-Bold",
+         "AritmeticaMono-Bold"},
+        {"Lucida Sans Unicode", "AritmeticaUnicode-Bold", "AritmeticaUnicode-Bold", "AritmeticaUnicode-Bold",
+         "AritmeticaUnicode-Bold"},
+        {"Tahoma", "AritmeticaTahoma-Regular", "AritmeticaTahoma-Bold", "AritmeticaTahoma-Regular",
+         "AritmeticaTahoma-BoldItalic"},
+        // MS Sans Serif, Arial and any other face.
+        {"", "AritmeticaSans-Regular", "AritmeticaSans-Bold", "AritmeticaSans-Italic",
+         "AritmeticaSans-BoldItalic"},
     };
-    return families;
-}
-
-void registerFiles(const EmbeddedFamily& family) {
-    static std::set<const EmbeddedFamily*> registered;
-    if (registered.empty()) registerFontResources();
-    if (!registered.insert(&family).second) return;
-    for (const char* file : family.files) {
-        // The resources are stored uncompressed: the font is read in place.
-        QResource resource(QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(file)));
-        QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                                  static_cast<qsizetype>(resource.size()));
-        QFontDatabase::addApplicationFontFromData(data);
+    for (const EmbeddedFamily& family : families) {
+        if (face == family.face) return family;
     }
+    return families[std::size(families) - 1];
 }
 
-QString familyFor(const std::string& face) {
-    const auto& families = embeddedFamilies();
-    auto it = std::find_if(families.begin(), families.end(),
-                           [&](const EmbeddedFamily& f) { return face == f.face; });
-    const EmbeddedFamily& family = it != families.end() ? *it : families.back();
-    registerFiles(family);
-    return QString::fromLatin1(family.family);
+// The bytes of a compiled-in font file, read in place (it is stored
+// uncompressed).
+QByteArray fontData(const char* file) {
+    registerFontResources();
+    QResource resource(QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(file)));
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                   static_cast<qsizetype>(resource.size()));
 }
 
 }  // namespace
 
-QFont fontFor(const Font& font) {
-    QFont q(familyFor(font.face));
-    q.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
-    q.setBold(font.bold);
-    q.setItalic(font.italic);
-    // The same pixels everywhere: no glyph borrowed from another font, no
-    // hinting or sub-pixel order taken from the desktop's settings.
-    q.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
-                                            QFont::NoFontMerging));
-    q.setHintingPreference(QFont::PreferVerticalHinting);
-    return q;
+const QRawFont& rawFontFor(const Font& font) {
+    const EmbeddedFamily& family = familyOf(font.face);
+    const char* file = font.bold ? (font.italic ? family.boldItalic : family.bold)
+                                 : (font.italic ? family.italic : family.regular);
+    int pixels = std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0)));
+    // A file is loaded once; its other sizes are copies of that font, which
+    // spares the toolkit asking the font configuration again for each size.
+    static std::map<std::string, QRawFont> loaded;
+    static std::map<std::pair<std::string, int>, QRawFont> sized;
+    auto key = std::make_pair(std::string(file), pixels);
+    auto it = sized.find(key);
+    if (it == sized.end()) {
+        auto base = loaded.find(key.first);
+        if (base == loaded.end()) {
+            base = loaded.emplace(key.first, QRawFont(fontData(file), pixels, QFont::PreferNoHinting)).first;
+        }
+        QRawFont font = base->second;
+        font.setPixelSize(pixels);
+        it = sized.emplace(key, font).first;
+    }
+    return it->second;
+}
+
+SetText setText(const QRawFont& font, const QString& text) {
+    SetText set;
+    set.glyphs = font.glyphIndexesForString(text);
+    QList<QPointF> advances = font.advancesForGlyphIndexes(set.glyphs, QRawFont::KernedAdvances);
+    QPointF pen;
+    for (const QPointF& advance : advances) {
+        set.positions.push_back(pen);
+        pen += advance;
+    }
+    set.width = pen.x();
+    return set;
+}
+
+double textWidth(const QRawFont& font, const QString& text) {
+    return setText(font, text).width;
+}
+
+QRectF inkRect(const QRawFont& font, const QString& text) {
+    SetText set = setText(font, text);
+    QRectF ink;
+    for (qsizetype i = 0; i < set.glyphs.size(); ++i) {
+        QRectF glyph = font.boundingRect(set.glyphs[i]);
+        if (!glyph.isEmpty()) ink = ink.united(glyph.translated(set.positions[i]));
+    }
+    return ink;
+}
+
+void drawSetText(QPainter& painter, const QRawFont& font, const QString& text, QPointF baseline) {
+    SetText set = setText(font, text);
+    if (set.glyphs.isEmpty()) return;
+    QGlyphRun run;
+    run.setRawFont(font);
+    run.setGlyphIndexes(set.glyphs);
+    run.setPositions(set.positions);
+    painter.drawGlyphRun(baseline, run);
+}
+
+QPainterPath textPath(const QRawFont& font, const QString& text, QPointF baseline) {
+    SetText set = setText(font, text);
+    QPainterPath path;
+    for (qsizetype i = 0; i < set.glyphs.size(); ++i) {
+        path.addPath(font.pathForGlyph(set.glyphs[i]).translated(baseline + set.positions[i]));
+    }
+    return path;
 }
 
 QSvgRenderer* picture(const std::string& assetId) {

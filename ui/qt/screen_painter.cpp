@@ -1,8 +1,8 @@
 #include "ui/qt/screen_painter.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <algorithm>
 #include <cmath>
 
@@ -53,21 +53,23 @@ double relativeLuminance(const QColor& c) {
 
 // A line of text, with a halo under it where its colour alone would not
 // stand out from the background. The halo keeps the text's own hue.
-void drawText(QPainter& painter, QPointF baseline, const QFont& font, const QString& text, const QColor& color,
-              const QColor& background) {
+void drawText(QPainter& painter, QPointF baseline, const QRawFont& font, const QString& text,
+              const QColor& color, const QColor& background) {
     QColor halo = haloFor(color, background);
     if (halo.isValid()) {
-        QPainterPath path;
-        path.addText(baseline, font, text);
         double width = std::max(2.0, font.pixelSize() / 10.0);
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.strokePath(path, QPen(halo, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.strokePath(textPath(font, text, baseline),
+                           QPen(halo, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.restore();
     }
-    painter.setFont(font);
     painter.setPen(color);
-    painter.drawText(baseline, text);
+    drawSetText(painter, font, text, baseline);
+}
+
+double lineHeight(const QRawFont& font) {
+    return font.ascent() + font.descent();
 }
 
 void drawFrame(QPainter& painter, const QRectF& rect, const QColor& color) {
@@ -88,26 +90,27 @@ struct PlacedLine {
 // A glyph may reach a little past its advance (the foot of an "A", the
 // accent of an "Ì"): such a line moves inside the label where there is room,
 // so that the label's edge does not cut it.
-std::vector<PlacedLine> labelLines(const Control& label, const std::string& caption, const QFont& font) {
+std::vector<PlacedLine> labelLines(const Control& label, const std::string& caption, const QRawFont& font) {
     QRectF rect = pixelRect(label);
-    QFontMetricsF metrics(font);
-    auto measure = [&](const std::string& s) { return metrics.horizontalAdvance(QString::fromStdString(s)); };
+    auto measure = [&](const std::string& s) { return textWidth(font, QString::fromStdString(s)); };
     std::vector<PlacedLine> placed;
     QRectF block;
     double y = rect.top();
     for (const std::string& line : wrapCaption(caption, rect.width(), measure)) {
         QString text = QString::fromStdString(line);
-        double width = metrics.horizontalAdvance(text);
+        double width = textWidth(font, text);
         double x = alignedLeft(label.alignment, rect.left(), rect.width(), width);
-        QPointF baseline(x, y + metrics.ascent());
+        QPointF baseline(x, y + font.ascent());
         if (!text.trimmed().isEmpty()) {
-            QRectF ink = metrics.tightBoundingRect(text).translated(baseline);
-            if (ink.right() > rect.right()) baseline.rx() -= std::min(ink.right() - rect.right(), ink.left() - rect.left());
-            if (ink.left() < rect.left()) baseline.rx() += std::min(rect.left() - ink.left(), rect.right() - ink.right());
+            QRectF ink = inkRect(font, text).translated(baseline);
+            if (ink.right() > rect.right())
+                baseline.rx() -= std::min(ink.right() - rect.right(), ink.left() - rect.left());
+            if (ink.left() < rect.left())
+                baseline.rx() += std::min(rect.left() - ink.left(), rect.right() - ink.right());
             block = block.isNull() ? ink : block.united(ink);
         }
         placed.push_back({text, baseline, width});
-        y += metrics.height();
+        y += lineHeight(font);
     }
     if (!block.isNull() && block.top() < rect.top()) {
         double down = std::min(rect.top() - block.top(), std::max(0.0, rect.bottom() - block.bottom()));
@@ -118,18 +121,17 @@ std::vector<PlacedLine> labelLines(const Control& label, const std::string& capt
 
 void paintLabel(QPainter& painter, const Control& label) {
     QRectF rect = pixelRect(label);
-    QFont font = fontFor(label.font);
-    QFontMetricsF metrics(font);
+    const QRawFont& font = rawFontFor(label.font);
     QColor color = label.enabled ? colorOf(label.foreColor) : kDisabledText;
     QRectF inked;
     painter.save();
     painter.setClipRect(rect);
     for (const PlacedLine& line : labelLines(label, label.caption, font)) {
-        if (line.baseline.y() - metrics.ascent() >= rect.bottom()) break;
+        if (line.baseline.y() - font.ascent() >= rect.bottom()) break;
         drawText(painter, line.baseline, font, line.text, color, kBoard);
         if (!line.text.isEmpty()) {
             inked = inked.united(
-                QRectF(line.baseline.x(), line.baseline.y() - metrics.ascent(), line.width, metrics.height()));
+                QRectF(line.baseline.x(), line.baseline.y() - font.ascent(), line.width, lineHeight(font)));
         }
     }
     painter.restore();
@@ -143,20 +145,19 @@ void paintLabel(QPainter& painter, const Control& label) {
 
 // Where a text box's text stands: its font, left edge and top of the line.
 struct BoxText {
-    QFont font;
+    QRawFont font;
     double left;
     double top;
     double height;
     QString text;
 };
 
-BoxText boxText(const Control& box, const std::string& caption, const QFont& font) {
+BoxText boxText(const Control& box, const std::string& caption, const QRawFont& font) {
     QRectF rect = pixelRect(box);
-    QFontMetricsF metrics(font);
     QRectF inner = rect.adjusted(3, 1, -3, -1);
     QString text = QString::fromStdString(caption);
-    double left = alignedLeft(box.alignment, inner.left(), inner.width(), metrics.horizontalAdvance(text));
-    double height = metrics.ascent() + metrics.descent();
+    double left = alignedLeft(box.alignment, inner.left(), inner.width(), textWidth(font, text));
+    double height = lineHeight(font);
     double top = inner.top() + (inner.height() - height) / 2;
     return {font, left, top, height, text};
 }
@@ -168,20 +169,21 @@ void paintTextBox(QPainter& painter, const Control& box, bool caretOn) {
     QColor fill = colorOf(box.backColor);
     bool open = box.enabled && !box.locked;
     if (box.borderStyle == 1) {
-        if (open) fill = QColor::fromRgbF(fill.redF() * 0.88 + 0.12, fill.greenF() * 0.88 + 0.12,
-                                          fill.blueF() * 0.88 + 0.12);
+        if (open)
+            fill = QColor::fromRgbF(fill.redF() * 0.88 + 0.12, fill.greenF() * 0.88 + 0.12,
+                                    fill.blueF() * 0.88 + 0.12);
         painter.fillRect(rect, fill);
         drawFrame(painter, rect, QColor(255, 255, 255, open ? 215 : 120));
     } else {
         painter.fillRect(rect, fill);
     }
 
-    BoxText layout = boxText(box, box.caption, fontFor(box.font));
-    QFontMetricsF metrics(layout.font);
+    BoxText layout = boxText(box, box.caption, rawFontFor(box.font));
     QColor color = box.enabled ? colorOf(box.foreColor) : kDisabledText;
     painter.save();
     painter.setClipRect(rect);
-    drawText(painter, QPointF(layout.left, layout.top + metrics.ascent()), layout.font, layout.text, color, fill);
+    drawText(painter, QPointF(layout.left, layout.top + layout.font.ascent()), layout.font, layout.text,
+             color, fill);
     if (caretOn && box.screen().focused() == &box) {
         QRectF caret = caretRect(box);
         if (!caret.isEmpty()) {
@@ -240,27 +242,30 @@ QRectF caretRect(const Control& box) {
     if (box.kind() != Kind::TextBox || !box.isLive() || box.locked || box.screen().focused() != &box) {
         return {};
     }
-    BoxText layout = boxText(box, box.caption, fontFor(box.font));
-    QFontMetricsF metrics(layout.font);
+    BoxText layout = boxText(box, box.caption, rawFontFor(box.font));
     QString before = QString::fromStdString(box.caption.substr(0, byteOffset(box.caption, box.caret())));
-    double x = layout.left + metrics.horizontalAdvance(before);
+    double x = layout.left + textWidth(layout.font, before);
     // About two pixels at 100 %, of the height of the text.
     return QRectF(std::round(x) - 1, layout.top, 2, layout.height);
 }
 
 std::vector<QRectF> textInk(const Control& control, const std::string& text, const Font& font) {
-    QFont qfont = fontFor(font);
-    QFontMetricsF metrics(qfont);
+    const QRawFont& raw = rawFontFor(font);
     std::vector<QRectF> ink;
     if (control.kind() == Kind::TextBox) {
-        BoxText layout = boxText(control, text, qfont);
-        ink.push_back(metrics.tightBoundingRect(layout.text).translated(layout.left, layout.top + metrics.ascent()));
+        BoxText layout = boxText(control, text, raw);
+        ink.push_back(inkRect(raw, layout.text).translated(layout.left, layout.top + raw.ascent()));
     } else {
-        for (const PlacedLine& line : labelLines(control, text, qfont)) {
-            if (!line.text.trimmed().isEmpty()) ink.push_back(metrics.tightBoundingRect(line.text).translated(line.baseline));
+        for (const PlacedLine& line : labelLines(control, text, raw)) {
+            if (!line.text.trimmed().isEmpty())
+                ink.push_back(inkRect(raw, line.text).translated(line.baseline));
         }
     }
     return ink;
+}
+
+double textAdvance(const std::string& text, const Font& font) {
+    return textWidth(rawFontFor(font), QString::fromStdString(text));
 }
 
 double contrastRatio(const QColor& a, const QColor& b) {
@@ -276,9 +281,13 @@ QColor haloFor(const QColor& text, const QColor& background) {
 
 void paintScreen(QPainter& painter, const Screen& screen, bool caretOn) {
     QRectF client(0, 0, screen.width / kTwipsPerPixel, screen.height / kTwipsPerPixel);
-    painter.fillRect(client, colorOf(screen.backColor));
-    // The pictures are made for the client area; it is filled whole.
-    if (!screen.picture.empty()) drawPicture(painter, screen.picture, client);
+    // The pictures are opaque and made for the client area: where there is
+    // one, the back colour does not show.
+    if (screen.picture.empty() || !picture(screen.picture)) {
+        painter.fillRect(client, colorOf(screen.backColor));
+    } else {
+        drawPicture(painter, screen.picture, client);
+    }
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const Control* c : screen.controls()) {
         if (!c->visible) continue;

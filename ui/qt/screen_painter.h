@@ -30,6 +30,9 @@ QRectF caretRect(const Control& box);
 // one rectangle a line, in pixels, before any clipping to the control.
 std::vector<QRectF> textInk(const Control& control, const std::string& text, const Font& font);
 
+// The advance of a line of text in a font, as the painter sets it.
+double textAdvance(const std::string& text, const Font& font);
+
 // WCAG contrast ratio of two colours, from 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
 // The colour of the halo drawn around text of one colour on another so that

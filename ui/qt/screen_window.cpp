@@ -103,7 +103,10 @@ int keyCodeFor(int qtKey, Qt::KeyboardModifiers modifiers) {
 }
 
 ScreenWindow::ScreenWindow(ScreenRegistry& registry, Screen& screen)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), registry_(registry), screen_(screen), caret_(new CaretBlink(this, screen)) {
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      registry_(registry),
+      screen_(screen),
+      caret_(new CaretBlink(this, screen)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
