@@ -17,7 +17,7 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 // Light enough to stay legible on the board, as the first number of a
 // counting sequence stands in a box that never takes input.
-const QColor kDisabledText(0xd4, 0xd4, 0xd4);
+const QColor kDisabledText(0xc0, 0xc0, 0xc0);
 // What lies behind the labels: every screen is a blackboard.
 const QColor kBoard = QColor::fromRgb(kBoardGreen);
 // The least contrast a text keeps with what is around it.
@@ -187,7 +187,10 @@ void paintTextBox(QPainter& painter, const Control& box, bool caretOn) {
     if (caretOn && box.screen().focused() == &box) {
         QRectF caret = caretRect(box);
         if (!caret.isEmpty()) {
+            // Chalk, a shade softer than the typed text, so it never reads as
+            // part of a digit.
             QColor caretColor = contrastRatio(color, fill) >= kLeastContrast ? color : QColor(Qt::white);
+            caretColor.setAlpha(220);
             painter.fillRect(caret, caretColor);
         }
     }

@@ -22,7 +22,7 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 // How long a key release waits for the press that would make it half of an
 // auto-repeat pair, and how far apart the two may be stamped.
-constexpr int kRepeatWait = 40;          // ms
+constexpr int kRepeatWait = 40;           // ms
 constexpr quint64 kRepeatPairSpread = 8;  // ms
 
 int twips(double pixels) {
