@@ -11,6 +11,7 @@
 #include <functional>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/program.h"
@@ -60,6 +61,33 @@ void toMenuEntry(ui::Driver& d, const char* entry) {
     d.click(entry);
 }
 
+void answer(ui::Driver& d, std::string_view box, const std::string& text) {
+    d.click(box);
+    d.type(text);
+}
+
+// A screen of the abacus module, opened from its picture on the module's
+// menu, with numbers to 100 and a first number given.
+Steps abacusScreen(const char* picture, bool asked) {
+    return [picture, asked](ui::Driver& d) {
+        toMenuEntry(d, "Label16");
+        d.click(picture);
+        if (!asked) return;
+        d.click("Label16");
+        d.click("Image1");
+    };
+}
+
+// A dialog over the disabled screen that opens it.
+template <class Behind, class Dialog>
+Steps dialogOver(const char* entry) {
+    return [entry](ui::Driver& d) {
+        toMenuEntry(d, entry);
+        d.screen<Behind>().enabled = false;
+        d.show<Dialog>();
+    };
+}
+
 // The column screens: a sum, difference or product of the two-digit number
 // in `tens`/`units` and the other operand, answered units first.
 struct Column {
@@ -96,16 +124,14 @@ void addColumnShots(std::vector<Shot>& shots, const std::string& name, const Col
                          toMenuEntry(d, c.entry);
                          d.click(c.newProblem);
                          int result = columnResult(d, c);
-                         d.click(c.unitsBox);
-                         d.type(digit(result));
+                         answer(d, c.unitsBox, digit(result));
                          d.type(digit(result / 10));
                      },
                      selected});
     shots.push_back({name + "-wrong", [c](ui::Driver& d) {
                          toMenuEntry(d, c.entry);
                          d.click(c.newProblem);
-                         d.click(c.unitsBox);
-                         d.type(otherDigit(columnResult(d, c)));
+                         answer(d, c.unitsBox, otherDigit(columnResult(d, c)));
                      }});
 }
 
@@ -147,20 +173,14 @@ std::vector<Shot> shots() {
     all.push_back({"form02-counting-wrong", [counting](ui::Driver& d) {
                        counting(d);
                        int step = number(d, "Label11"), at = number(d, "Text1");
-                       d.click("Text2");
-                       d.type(std::to_string(at + step + 1));
+                       answer(d, "Text2", std::to_string(at + step + 1));
                    }});
-    all.push_back({"form19-series-dialog", [](ui::Driver& d) {
-                       toMenuEntry(d, "Label1");
-                       d.screen<numbers99::Form2>().enabled = false;
-                       d.show<numbers99::Form19>();
-                   }});
+    all.push_back({"form19-series-dialog", dialogOver<numbers99::Form2, numbers99::Form19>("Label1")});
 
     // Comparison.
     auto comparison = [](ui::Driver& d) {
         toMenuEntry(d, "Label4");
-        d.click("Text1");
-        d.type("99");
+        answer(d, "Text1", "99");
         d.click("Label9");
     };
     auto rightSign = [](ui::Driver& d) {
@@ -201,21 +221,16 @@ std::vector<Shot> shots() {
     all.push_back({"form08-tables-asked", tables});
     all.push_back({"form08-tables-right", [tables](ui::Driver& d) {
                        tables(d);
-                       d.click("Text3");
-                       d.type(std::to_string(number(d, "Label4") * number(d, "Label8")));
+                       answer(d, "Text3", std::to_string(number(d, "Label4") * number(d, "Label8")));
                    }});
     all.push_back({"form08-tables-wrong",
                    [tables](ui::Driver& d) {
                        tables(d);
-                       d.click("Text3");
-                       d.type(std::to_string(number(d, "Label4") * number(d, "Label8") + 1));
+                       answer(d, "Text3", std::to_string(number(d, "Label4") * number(d, "Label8") + 1));
                    },
                    true});
-    all.push_back({"form21-table-dialog", [](ui::Driver& d) {
-                       toMenuEntry(d, "Label9");
-                       d.screen<multiplication::Form8>().enabled = false;
-                       d.show<multiplication::Form21>();
-                   }});
+    all.push_back(
+        {"form21-table-dialog", dialogOver<multiplication::Form8, multiplication::Form21>("Label9")});
 
     // Open sentences.
     auto sentences = [](ui::Driver& d) {
@@ -233,23 +248,20 @@ std::vector<Shot> shots() {
     all.push_back({"form11-open-sentences-right",
                    [=](ui::Driver& d) {
                        sentences(d);
-                       int answer = missing(d);
-                       d.click(openBox(d));
-                       d.type(std::to_string(answer));
+                       int factor = missing(d);
+                       answer(d, openBox(d), std::to_string(factor));
                    },
                    true});
     all.push_back({"form11-open-sentences-wrong", [=](ui::Driver& d) {
                        sentences(d);
-                       int answer = missing(d);
-                       d.click(openBox(d));
-                       d.type(otherDigit(answer));
+                       int factor = missing(d);
+                       answer(d, openBox(d), otherDigit(factor));
                    }});
 
     // Numbers in digits and in words.
     auto digits = [](ui::Driver& d) {
         toMenuEntry(d, "Label13");
-        d.click("Text2");
-        d.type("99");
+        answer(d, "Text2", "99");
         d.click("Label1");
     };
     auto given = [](ui::Driver& d) { return table().number(d.text("Label4")).value_or(0); };
@@ -257,26 +269,22 @@ std::vector<Shot> shots() {
     all.push_back({"form13-digits-asked", digits});
     all.push_back({"form13-digits-right", [=](ui::Driver& d) {
                        digits(d);
-                       d.click("Text1");
-                       d.type(std::to_string(given(d)));
+                       answer(d, "Text1", std::to_string(given(d)));
                    }});
     all.push_back({"form13-digits-wrong", [=](ui::Driver& d) {
                        digits(d);
-                       d.click("Text1");
-                       d.type(std::to_string((given(d) + 11) % 100));
+                       answer(d, "Text1", std::to_string((given(d) + 11) % 100));
                    }});
     auto inWords = [](ui::Driver& d) {
         toMenuEntry(d, "Label14");
-        d.click("Text2");
-        d.type("99");
+        answer(d, "Text2", "99");
         d.click("Label1");
     };
     all.push_back({"form14-words-start", [](ui::Driver& d) { toMenuEntry(d, "Label14"); }});
     all.push_back({"form14-words-asked", inWords});
     all.push_back({"form14-words-right", [=](ui::Driver& d) {
                        inWords(d);
-                       d.click("Text1");
-                       d.type(table().word(number(d, "Label4")));
+                       answer(d, "Text1", table().word(number(d, "Label4")));
                        d.click("Label13");
                    }});
     all.push_back({"form14-words-wrong", [=](ui::Driver& d) {
@@ -297,69 +305,43 @@ std::vector<Shot> shots() {
                        d.moveTo("Image12");
                    },
                    true});
-    auto reading = [](ui::Driver& d) {
-        toMenuEntry(d, "Label16");
-        d.click("Image12");
-        d.click("Label16");
-        d.click("Image1");
-    };
-    all.push_back({"form15-reading-start", [](ui::Driver& d) {
-                       toMenuEntry(d, "Label16");
-                       d.click("Image12");
-                   }});
+    Steps reading = abacusScreen("Image12", true);
+    all.push_back({"form15-reading-start", abacusScreen("Image12", false)});
     all.push_back({"form15-reading-asked", reading, true});
     all.push_back({"form15-reading-typed", [reading](ui::Driver& d) {
                        reading(d);
-                       d.click("Text3");
-                       d.type("4");
+                       answer(d, "Text3", "4");
                    }});
     auto wordsAndDigits = [](ui::Driver& d) {
         toMenuEntry(d, "Label16");
         d.click("Image16");
     };
     all.push_back({"form16-words-and-digits-start", wordsAndDigits});
-    all.push_back({"form16-words-and-digits-asked", [wordsAndDigits](ui::Driver& d) {
-                       wordsAndDigits(d);
-                       d.click("Text1");
-                       d.type("454");
-                       d.click("Image1");
-                       d.click("Label46");
-                       d.click("Image5");
-                   }});
+    auto wordsAsked = [wordsAndDigits](ui::Driver& d) {
+        wordsAndDigits(d);
+        answer(d, "Text1", "454");
+        d.click("Image1");
+        d.click("Label46");
+        d.click("Image5");
+    };
+    all.push_back({"form16-words-and-digits-asked", wordsAsked});
     all.push_back({"form16-words-and-digits-right",
-                   [wordsAndDigits](ui::Driver& d) {
-                       wordsAndDigits(d);
-                       d.click("Text1");
-                       d.type("454");
-                       d.click("Image1");
-                       d.click("Label46");
-                       d.click("Image5");
-                       d.click("Text3");
-                       d.type(table().word(number(d, "Label3")));
-                       d.click("Text4");
-                       d.type(std::to_string(table().number(d.text("Label4")).value_or(0)));
+                   [wordsAsked](ui::Driver& d) {
+                       wordsAsked(d);
+                       answer(d, "Text3", table().word(number(d, "Label3")));
+                       answer(d, "Text4", std::to_string(table().number(d.text("Label4")).value_or(0)));
                    },
                    true});
     all.push_back({"form16-words-and-digits-wrong", [wordsAndDigits](ui::Driver& d) {
                        wordsAndDigits(d);
-                       d.click("Text2");
-                       d.type("CENTODUE");
+                       answer(d, "Text2", "CENTODUE");
                        d.click("Image2");
                        d.click("Label46");
                        d.click("Image5");
-                       d.click("Text4");
-                       d.type(std::to_string(table().number(d.text("Label4")).value_or(0) + 1));
+                       answer(d, "Text4", std::to_string(table().number(d.text("Label4")).value_or(0) + 1));
                    }});
-    auto building = [](ui::Driver& d) {
-        toMenuEntry(d, "Label16");
-        d.click("Image13");
-        d.click("Label16");
-        d.click("Image1");
-    };
-    all.push_back({"form17-building-start", [](ui::Driver& d) {
-                       toMenuEntry(d, "Label16");
-                       d.click("Image13");
-                   }});
+    Steps building = abacusScreen("Image13", true);
+    all.push_back({"form17-building-start", abacusScreen("Image13", false)});
     all.push_back({"form17-building-asked", building});
     all.push_back({"form17-building-checked", [building](ui::Driver& d) {
                        building(d);
@@ -371,16 +353,10 @@ std::vector<Shot> shots() {
 // A bead on its way to the abacus: pressed on the red supply and moved over
 // the tens rod, the button still held. The pointer shows the bead.
 Shot dragShot() {
-    return {"form17-building-drag",
-            [](ui::Driver& d) {
-                toMenuEntry(d, "Label16");
-                d.click("Image13");
-                d.click("Label16");
-                d.click("Image1");
-            },
-            true};
+    return {"form17-building-drag", abacusScreen("Image13", true), true};
 }
 
+// Renders a shot and saves it to the file, unless the file name is empty.
 bool render(const Shot& shot, const QString& file, bool dragging) {
     ui::Driver driver;
     ui::qt::QtHost host(driver.registry());
@@ -404,7 +380,7 @@ bool render(const Shot& shot, const QString& file, bool dragging) {
         QPainter painter(&picture);
         painter.drawPixmap(dropAt - icon.hotSpot(), icon.pixmap());
     }
-    return picture.save(file);
+    return file.isEmpty() || picture.save(file);
 }
 
 }  // namespace
@@ -424,15 +400,17 @@ int main(int argc, char** argv) {
     std::vector<Shot> all = shots();
     int written = 0;
     auto take = [&](const Shot& shot, bool dragging) {
-        if (selectedOnly && !shot.selected) return true;
-        QString file = out.filePath(QString::fromStdString(shot.name) + ".png");
+        // Every shot is rendered, so that the glyphs the toolkit keeps from one
+        // picture to the next are the same whichever pictures are written.
+        bool save = !selectedOnly || shot.selected;
+        QString file = save ? out.filePath(QString::fromStdString(shot.name) + ".png") : QString();
         try {
             if (!render(shot, file, dragging)) throw std::runtime_error("no window to grab");
         } catch (const std::exception& e) {
             std::cerr << "gallery: " << shot.name << ": " << e.what() << "\n";
             return false;
         }
-        ++written;
+        written += save;
         return true;
     };
     bool ok = true;
