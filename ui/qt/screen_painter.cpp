@@ -15,8 +15,8 @@ namespace ui::qt {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-// Light enough to stay legible on the board, as the first number of a
-// counting sequence stands in a box that never takes input.
+// The grey of a disabled text (the first number of a counting sequence stands
+// in a box that never takes input); its halo keeps it legible on the board.
 const QColor kDisabledText(0xc0, 0xc0, 0xc0);
 // What lies behind the labels: every screen is a blackboard.
 const QColor kBoard = QColor::fromRgb(kBoardGreen);
