@@ -1,6 +1,7 @@
 #include "ui/qt/screen_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -115,7 +116,12 @@ ScreenWindow::ScreenWindow(ScreenRegistry& registry, Screen& screen)
       caret_(new CaretBlink(this, screen)) {
     heldReleaseTimer_.setSingleShot(true);
     heldReleaseTimer_.setInterval(kRepeatWait);
-    connect(&heldReleaseTimer_, &QTimer::timeout, this, [this] { releaseHeldKey(false); });
+    connect(&heldReleaseTimer_, &QTimer::timeout, this, [this] {
+        // On a busy machine the press that makes the release a repeat may
+        // have arrived and still wait behind this timer: it comes in first.
+        QCoreApplication::processEvents();
+        releaseHeldKey(false);
+    });
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
