@@ -80,7 +80,6 @@ void ScreenRegistry::pump() {
 
 void ScreenRegistry::afterHandler() {
     if (ended_) return;
-    for (Screen* s : loaded_) s->repairFocus();
     if (loaded_.empty()) endProgram();
 }
 

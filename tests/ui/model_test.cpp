@@ -221,6 +221,27 @@ TEST_F(ModelTest, DisablingOrHidingTheFocusedBoxPassesTheFocusOn) {
     EXPECT_EQ(bench.log, "");
 }
 
+// The focus moves on while the handler runs, to the box that can take it at
+// that moment: a box the same handler opens afterwards does not receive it,
+// and a box closed and opened again in one handler has lost it for good.
+TEST_F(ModelTest, TheFocusPassesOnAtTheMomentTheBoxIsDisabledOrHidden) {
+    std::string during;
+    driver.registry().post([&] {
+        bench.units.enabled = false;  // tens is still disabled: no box takes it
+        during = driver.focusedName();
+        bench.tens.enabled = true;
+        bench.units.enabled = true;
+    });
+    EXPECT_EQ(during, "");
+    EXPECT_EQ(driver.focusedName(), "");
+    driver.click("units");
+    driver.registry().post([&] {
+        bench.units.visible = false;  // tens can take it now
+        bench.units.visible = true;
+    });
+    EXPECT_EQ(driver.focusedName(), "tens");
+}
+
 TEST_F(ModelTest, HitTestingTakesTheTopmostLiveControl) {
     driver.onFront().clickAt(3500, 3200);  // upper half: only the picture
     driver.onFront().clickAt(3500, 3800);  // lower half: the cover lies on top
