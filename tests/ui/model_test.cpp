@@ -242,6 +242,28 @@ TEST_F(ModelTest, TheFocusPassesOnAtTheMomentTheBoxIsDisabledOrHidden) {
     EXPECT_EQ(driver.focusedName(), "tens");
 }
 
+// Only text boxes know the double click; on a label or a picture the second
+// press of a double click is one more press, release and click.
+TEST_F(ModelTest, LabelsAndPicturesTakeADoubleClickAsTwoClicks) {
+    int presses = 0, doubleClicks = 0;
+    bench.picture.onMouseDown = [&](const ui::MouseEvent&) { ++presses; };
+    bench.picture.onDblClick = [&] { ++doubleClicks; };
+    bench.hotspot.onDblClick = [&] { ++doubleClicks; };
+    driver.doubleClick("picture");
+    driver.doubleClick("hotspot");
+    EXPECT_EQ(presses, 2);
+    EXPECT_EQ(bench.pictureClicks, 2);
+    EXPECT_EQ(bench.clicks, 2);
+    EXPECT_EQ(doubleClicks, 0);
+
+    std::string events;
+    bench.units.onMouseDown = [&](const ui::MouseEvent&) { events += "down;"; };
+    bench.units.onClick = [&] { events += "click;"; };
+    bench.units.onDblClick = [&] { events += "dblclick;"; };
+    driver.doubleClick("units");
+    EXPECT_EQ(events, "down;click;dblclick;");
+}
+
 TEST_F(ModelTest, HitTestingTakesTheTopmostLiveControl) {
     driver.onFront().clickAt(3500, 3200);  // upper half: only the picture
     driver.onFront().clickAt(3500, 3800);  // lower half: the cover lies on top
