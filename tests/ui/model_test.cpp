@@ -2,6 +2,7 @@
 // drag and drop, and the conversions the screens rely on.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <set>
 
@@ -338,6 +339,18 @@ TEST(Conversions, ReadNumberReadsTheLeadingNumber) {
     } cases[] = {{"", 0},        {"7", 7},     {" 4", 4},     {"3x", 3},   {"x3", 0},  {"4 5", 45},
                  {"-12", -12},   {"1.5.2", 1.5}, {"\t0\n9", 9}, {"0523", 523}, {"+8", 8}, {"-", 0}};
     for (const Case& c : cases) EXPECT_EQ(ui::readNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+// The program runs in the locale of its users, whose decimal separator is a
+// comma; a text still reads with the point as its decimal point.
+TEST(Conversions, ReadNumberTakesThePointInEveryLocale) {
+    std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "it_IT.UTF-8")) GTEST_SKIP() << "the locale it_IT.UTF-8 is not installed";
+    EXPECT_EQ(ui::readNumber("2.5"), 2.5);
+    EXPECT_EQ(ui::readNumber("-0.25x"), -0.25);
+    EXPECT_EQ(ui::readNumber("2,5"), 2);
+    EXPECT_EQ(ui::Variant("1.5").number(), 1.5);
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST(Conversions, NumberTextAndCharacters) {
