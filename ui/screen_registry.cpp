@@ -90,13 +90,21 @@ void ScreenRegistry::postInput(Screen& screen, std::function<void()> event) {
 }
 
 void ScreenRegistry::advanceFocus(Screen& screen) {
-    post([&screen] {
-        if (screen.loaded_) screen.focusNext();
-    });
+    auto move = [this, &screen] {
+        post([&screen] {
+            if (screen.loaded_) screen.focusNext();
+        });
+    };
+    if (host_) {
+        host_->afterDeliveredInput(move);
+    } else {
+        move();
+    }
 }
 
 void ScreenRegistry::startDrag(Control& control) {
     dragging_ = &control;
+    dragButton_ = pressedButton_ ? pressedButton_ : kLeftButton;
     pressed_ = nullptr;
     if (host_) host_->dragStarted(control);
 }
@@ -124,6 +132,7 @@ void ScreenRegistry::mouseDown(Screen& screen, int x, int y, int button, int shi
         Control* target = screen.controlAt(x, y);
         pressed_ = target;
         if (!target) return;
+        pressedButton_ = button;
         bool inBox = target->kind() == Kind::TextBox;
         if (inBox && button == kLeftButton) screen.setFocus(target);
         if (doubleClick && inBox) {
@@ -136,12 +145,14 @@ void ScreenRegistry::mouseDown(Screen& screen, int x, int y, int button, int shi
         } else if (target->onMouseDown) {
             target->onMouseDown({button, shift, x - target->left, y - target->top});
         }
+        pressedButton_ = 0;
     });
 }
 
 void ScreenRegistry::mouseUp(Screen& screen, int x, int y, int button, int shift) {
     postInput(screen, [this, &screen, x, y, button, shift] {
         if (dragging_) {
+            if (button != dragButton_) return;  // another button changes nothing
             Control& source = *dragging_;
             endDrag();
             Control* target = screen.controlAt(x, y, &source);
@@ -166,11 +177,10 @@ void ScreenRegistry::mouseUp(Screen& screen, int x, int y, int button, int shift
 }
 
 void ScreenRegistry::mouseUpOutside(Screen& screen, int button, int shift) {
-    (void)button;
     (void)shift;
-    post([this, &screen] {
+    post([this, &screen, button] {
         pressed_ = nullptr;
-        if (!dragging_) return;
+        if (!dragging_ || button != dragButton_) return;
         Control& source = *dragging_;
         endDrag();
         if (screen.loaded_ && &source.screen() == &screen) screen.Form_DragOutside(source);
