@@ -106,7 +106,6 @@ class Control : public Props {
   private:
     friend class Screen;
     friend class ScreenRegistry;
-    friend class Switch;
     void restoreDesign();
     void syncCaret();
 
