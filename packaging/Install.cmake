@@ -28,13 +28,10 @@ set(ARITMETICA_MAINTAINER "Aritmetica developers <aritmetica@users.noreply.inval
 # Debian changelog.
 set(ARITMETICA_RELEASE_DATE "2026-12-11")
 
-# Packages the program needs at run time that no library it links pulls in:
-# the fonts its screens are drawn with. dpkg-shlibdeps adds the libraries.
-set(ARITMETICA_RUNTIME_PACKAGES
-    fonts-dejavu-core
-    fonts-dejavu-extra
-    fonts-liberation
-    fonts-wine)
+# Packages the program needs at run time that no library it links pulls in;
+# dpkg-shlibdeps adds the libraries. None today: the fonts are compiled into
+# the program, and the beep is a tone of its own.
+set(ARITMETICA_RUNTIME_PACKAGES)
 
 set(ARITMETICA_DOCDIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/aritmetica")
 set(packaging_source "${CMAKE_CURRENT_LIST_DIR}")

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6svg6-dev qt6-svg-dev libgl1-mesa-dev
   libpulse-dev
-  fonts-liberation fonts-dejavu-core fonts-wine
+  fonts-liberation fonts-dejavu-core fonts-dejavu-extra fonts-wine python3-fonttools
   libgtest-dev libgmock-dev libbenchmark-dev
   # The end-to-end tests: an X server, a window manager, keyboard layouts,
   # a sound server, a session bus, strace.

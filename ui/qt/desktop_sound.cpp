@@ -12,8 +12,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 #include <numbers>
+#include <string>
 #include <vector>
 
 namespace ui::qt {
@@ -57,7 +57,8 @@ bool userHasCookie() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     std::string config = configHome && *configHome ? configHome : std::string(home ? home : "") + "/.config";
     std::string base = home ? home : "";
-    for (const std::string& path : {config + "/pulse/cookie", base + "/.pulse-cookie", base + "/.pulse/cookie"}) {
+    for (const std::string& path :
+         {config + "/pulse/cookie", base + "/.pulse-cookie", base + "/.pulse/cookie"}) {
         if (::access(path.c_str(), R_OK) == 0) return true;
     }
     return false;
@@ -112,9 +113,8 @@ struct DesktopSound::Server {
 
     void play() {
         pa_sample_spec spec{PA_SAMPLE_S16NE, kRate, 1};
-        pa_proplist* about = properties({{PA_PROP_MEDIA_ROLE, "event"},
-                                         {PA_PROP_EVENT_ID, "bell"},
-                                         {PA_PROP_MEDIA_NAME, "Avviso"}});
+        pa_proplist* about = properties(
+            {{PA_PROP_MEDIA_ROLE, "event"}, {PA_PROP_EVENT_ID, "bell"}, {PA_PROP_MEDIA_NAME, "Avviso"}});
         pa_stream* stream = pa_stream_new_with_proplist(context, "Avviso", &spec, nullptr, about);
         pa_proplist_free(about);
         if (!stream) return;
@@ -130,8 +130,8 @@ struct DesktopSound::Server {
         auto* server = static_cast<Server*>(data);
         switch (pa_stream_get_state(stream)) {
             case PA_STREAM_READY:
-                pa_stream_write(stream, server->tone.data(), server->tone.size() * sizeof(std::int16_t), nullptr,
-                                0, PA_SEEK_RELATIVE);
+                pa_stream_write(stream, server->tone.data(), server->tone.size() * sizeof(std::int16_t),
+                                nullptr, 0, PA_SEEK_RELATIVE);
                 if (pa_operation* drain = pa_stream_drain(stream, &Server::drained, nullptr)) {
                     pa_operation_unref(drain);
                 }

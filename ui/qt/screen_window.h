@@ -13,6 +13,8 @@
 
 namespace ui::qt {
 
+class CaretBlink;
+
 class ScreenWindow : public QWidget {
     Q_OBJECT
   public:
@@ -67,6 +69,7 @@ class ScreenWindow : public QWidget {
 
     ScreenRegistry& registry_;
     Screen& screen_;
+    CaretBlink* caret_;
     ScreenWindow* owner_ = nullptr;
     bool closingFromModel_ = false;
     QPointF lastPosition_{-1, -1};
