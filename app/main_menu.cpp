@@ -124,6 +124,9 @@ Form1::Form1()
         unload();
     };
     Label15.onClick = [this] { endProgram(); };
+    // The picture of the 4 overlaps the exit's lower right corner: the whole
+    // exit ends the program.
+    bringToFront(Label15);
 }
 
 std::array<ui::Label*, 13> Form1::entries() {

@@ -97,9 +97,6 @@ Form9::Form9()
     Text5.onKeyPress = [this](int& keyAscii) { Text5_KeyPress(keyAscii); };
     Text5.onKeyUp = [this](int keyCode, int shift) { Text5_KeyUp(keyCode, shift); };
     Label16.onClick = [this] { Label16_Click(); };
-    // The footer leads back to the menu and overlaps the eraser's right edge:
-    // there the eraser must still end the program.
-    bringToFront(Label12);
 }
 
 // Form9's board with the carry, on pink: everything from the headers to

@@ -84,6 +84,9 @@ ExerciseFrame::ExerciseFrame(std::string formName, const ui::ScreenProps& design
 
 void ExerciseFrame::Form_Load() {
     roles_.exit.onClick = [this] { endProgram(); };
+    // The credit footer reaches into the eraser: the whole eraser ends the
+    // program, whatever lies over its edge.
+    bringToFront(roles_.exit);
     roles_.back.onClick = [this] { backToMenu(); };
     setFeedback(Feedback::None);
 }

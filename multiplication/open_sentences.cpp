@@ -153,6 +153,7 @@ void Form11::judgeWrong(ui::TextBox& box, ui::Counter16 presses) {
 // With a product of 0 the missing factor is not always determined: when the
 // shown factor is 0 any digit completes the sentence.
 void Form11::Text1_KeyUp(int /*keyCode*/, int /*shift*/) {
+    if (!sentenceShown()) return;
     Label6.enabled = true;
     bool open = opens(kFirstFactor);
     const std::string& answer = Text1.text;
@@ -179,6 +180,7 @@ void Form11::Text1_KeyUp(int /*keyCode*/, int /*shift*/) {
 }
 
 void Form11::Text2_KeyUp(int /*keyCode*/, int /*shift*/) {
+    if (!sentenceShown()) return;
     Label6.enabled = true;
     bool open = opens(kSecondFactor);
     const std::string& answer = Text2.text;

@@ -28,6 +28,10 @@ class Form11 : public frame::ExerciseFrame {
 
   private:
     bool opens(Open box) const { return c.number() == static_cast<int>(box); }
+    // Loading locks both factor boxes and every sentence unlocks its open
+    // box: until then the members still hold an earlier visit's sentence,
+    // which is not on the board.
+    bool sentenceShown() const { return !Text1.locked || !Text2.locked; }
 
     void Label6_Click();
     void Text1_KeyPress(int& keyAscii);

@@ -154,7 +154,12 @@ void Form2::Label16_Click() {
     Text16.visible = false;
     Text15.tabStop = false;
     Text16.tabStop = false;
-    forEachAnswerBox([](ui::TextBox& box) { box.visible = true; });
+    // The row waits, closed, for the first problem: boxes an earlier problem
+    // or series opened would judge keys against numbers no longer shown.
+    forEachAnswerBox([](ui::TextBox& box) {
+        box.visible = true;
+        box.enabled = false;
+    });
     Text15.text.clear();
     Text16.text.clear();
     Label6.enabled = true;
@@ -221,12 +226,15 @@ void Form2::Label6_Click() {
     setFeedback(frame::Feedback::Neutral);
     punteggio = 0;
     for (int k = 2; k <= 10; ++k) controllo(k) = 0;
+    // The request that ends a series asks no problem, so it gives the score
+    // back as it found it, also where counting it restarted the score.
+    const Score before{esercizio, esatto, errato};
     countProblem();
     if (scelta == kChosen) forEachAnswerBox([](ui::TextBox& box) { box.visible = false; });
     if (scelta == kRandom) drawRandomSequence();
     if (scelta == kChosen) {
         drawFromSeries();
-        if (esercizio2 > possibile + 1) seriesExhausted();
+        if (esercizio2 > possibile + 1) seriesExhausted(before);
     }
 }
 
@@ -289,14 +297,16 @@ void Form2::buildSeries() {
     }
 }
 
-void Form2::seriesExhausted() {
+void Form2::seriesExhausted(const Score& before) {
     Label11.caption.clear();
     Label12.caption.clear();
     Label13.caption.clear();
     esercizio2 = 0;
     Label5.enabled = true;
     enabled = false;
-    esercizio -= 1;
+    esercizio = before.esercizio;
+    esatto = before.esatto;
+    errato = before.errato;
     show<Form19>();
 }
 

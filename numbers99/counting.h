@@ -99,7 +99,10 @@ class Form2 : public frame::ExerciseFrame {
     void drawFromSeries();
     // Shuffles the start numbers 0 to possibile into positions 1 onwards.
     void buildSeries();
-    void seriesExhausted();
+    struct Score {
+        ui::Counter16 esercizio, esatto, errato;
+    };
+    void seriesExhausted(const Score& before);
 
     // The step box holds a step the series can count by: one digit, 1 to 9.
     bool holdsStep() const;

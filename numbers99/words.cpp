@@ -96,6 +96,9 @@ void Form14::Label1_Click() {
     Text1.enabled = true;
     Text2.enabled = false;
     Label1.enabled = false;
+    // Closed until a key is pressed for the new number: a confirmation left
+    // open by a key typed after the last one would judge the empty box.
+    Label13.enabled = false;
     setFeedback(frame::Feedback::Neutral);
     Label4.caption.clear();
     Text1.text.clear();

@@ -7,7 +7,16 @@ namespace ui {
 
 Control::Control(Screen* owner, Kind kind, std::string name, const Props& design)
     : Props(design), owner_(owner), kind_(kind), name_(std::move(name)), design_(design) {
+    visible.owner_ = this;
+    enabled.owner_ = this;
     owner_->adopt(this);
+}
+
+Switch& Switch::operator=(bool on) {
+    bool wasOn = on_;
+    on_ = on;
+    if (wasOn && !on && owner_) owner_->screen().passFocusOnFrom(*owner_);
+    return *this;
 }
 
 bool Control::contains(int x, int y) const {

@@ -10,6 +10,25 @@
 namespace ui {
 
 class Screen;
+class Control;
+
+// Visible and Enabled of a control: a flag that reads and assigns as a bool.
+// A control that holds the focus and is hidden or disabled passes the focus
+// on at that moment, while the handler that did it is still running.
+class Switch {
+  public:
+    constexpr Switch(bool on = true) : on_(on) {}
+    // A copy takes the value only: it belongs to no control.
+    constexpr Switch(const Switch& other) : on_(other.on_) {}
+    Switch& operator=(const Switch& other) { return *this = other.on_; }
+    Switch& operator=(bool on);
+    constexpr operator bool() const { return on_; }
+
+  private:
+    friend class Control;
+    bool on_;
+    Control* owner_ = nullptr;
+};
 
 enum class Kind { Label, TextBox, Image, Shape, Line };
 enum class Geometry { Rectangle, Circle };
@@ -50,8 +69,8 @@ struct Props {
     Geometry geometry = Geometry::Circle;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // end points of a line
     int borderWidth = 1;
-    bool visible = true;
-    bool enabled = true;
+    Switch visible = true;
+    Switch enabled = true;
 };
 
 class Control : public Props {

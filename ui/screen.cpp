@@ -111,12 +111,10 @@ void Screen::focusNext(bool backwards) {
     }
 }
 
-void Screen::repairFocus() {
-    if (!focused_ || canTakeFocus(*focused_)) return;
-    // Pass the focus on to the next box in tab order that can take it.
-    Control* lost = focused_;
+void Screen::passFocusOnFrom(const Control& box) {
+    if (focused_ != &box || canTakeFocus(box)) return;
     focusNext();
-    if (focused_ == lost) focused_ = nullptr;
+    if (focused_ == &box) focused_ = nullptr;
 }
 
 }  // namespace ui

@@ -76,14 +76,16 @@ class Screen : public ScreenProps {
 
   private:
     friend class Control;
+    friend class Switch;
     friend class ScreenRegistry;
     void adopt(Control* control) { controls_.push_back(control); }
     void restoreDesign();
     void setFocus(Control* box);
     // Moves the focus to the next box in tab order after the focused one.
     void focusNext(bool backwards = false);
-    // A focused box that can no longer take the focus passes it on.
-    void repairFocus();
+    // A box that was just hidden or disabled passes the focus on, if it has
+    // it, to the next box in tab order that can take it now, or to none.
+    void passFocusOnFrom(const Control& box);
 
     std::string formName_;
     ScreenProps design_;

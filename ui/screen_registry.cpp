@@ -80,7 +80,6 @@ void ScreenRegistry::pump() {
 
 void ScreenRegistry::afterHandler() {
     if (ended_) return;
-    for (Screen* s : loaded_) s->repairFocus();
     if (loaded_.empty()) endProgram();
 }
 
@@ -134,14 +133,18 @@ void ScreenRegistry::mouseDown(Screen& screen, int x, int y, int button, int shi
         pressed_ = target;
         if (!target) return;
         pressedButton_ = button;
-        if (target->kind() == Kind::TextBox && button == kLeftButton) screen.setFocus(target);
-        if (doubleClick) {
-            // The second press of a double click raises DblClick, not MouseDown.
+        bool inBox = target->kind() == Kind::TextBox;
+        if (inBox && button == kLeftButton) screen.setFocus(target);
+        if (doubleClick && inBox) {
+            // In a text box the second press of a double click raises
+            // DblClick, not MouseDown, and the release that follows is no
+            // click. Labels and pictures have no double click: for them it is
+            // an ordinary press.
             if (target->onDblClick) target->onDblClick();
+            pressed_ = nullptr;
         } else if (target->onMouseDown) {
             target->onMouseDown({button, shift, x - target->left, y - target->top});
         }
-        if (doubleClick) pressed_ = nullptr;  // and the release that follows is no click
         pressedButton_ = 0;
     });
 }

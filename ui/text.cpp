@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace ui {
 
@@ -26,7 +25,10 @@ double readNumber(std::string_view text) {
     }
     std::size_t i = 0;
     std::string number;
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) number += compact[i++];
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) {
+        if (compact[i] == '-') number += '-';
+        ++i;
+    }
     bool point = false;
     bool digits = false;
     for (; i < compact.size(); ++i) {
@@ -42,7 +44,11 @@ double readNumber(std::string_view text) {
         }
     }
     if (!digits) return 0;
-    return std::strtod(number.c_str(), nullptr);
+    // from_chars reads the point as the decimal point in every locale, where
+    // strtod would follow the process locale (Italian takes a comma).
+    double value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
+    return value;
 }
 
 namespace {

@@ -260,6 +260,22 @@ TEST_F(BuildingTest, ABeadLetGoOutsideTheWindowGoesBackAndIsNotCounted) {
     EXPECT_EQ(driver.beeps(), 0);
 }
 
+// A click on a bead picks it up and drops it back on its slot; pressed again
+// at once, as the second press of a double click, it is picked up again.
+TEST_F(BuildingTest, ABeadPressedAgainAtOnceIsPickedUpAgain) {
+    ask("Label6");
+    driver.click("Image7");
+    EXPECT_TRUE(inSupply("Image7", "Label19"));
+    const ui::Control& blue = driver.control("Image7");
+    ui::ScreenRegistry& r = driver.registry();
+    r.mouseDown(form, blue.left + 240, blue.top + 240, ui::kLeftButton, 0, true);
+    r.mouseMove(form, kBlue.rodX - 300, 3000, ui::kLeftButton, 0);
+    r.mouseUp(form, kBlue.rodX - 300, 3000, ui::kLeftButton, 0);
+    EXPECT_EQ(onRod(kBlue).size(), 1u);
+    EXPECT_EQ(form.blu, 1);
+    EXPECT_EQ(driver.beeps(), 1);
+}
+
 TEST_F(BuildingTest, TheCheckComparesEveryRodWithTheNumber) {
     for (int attempt = 0; attempt < 12; ++attempt) {
         ask("Label46");

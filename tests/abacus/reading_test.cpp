@@ -237,6 +237,22 @@ TEST_F(ReadingTest, TabRunsFromTheUnitsToTheWordsToTheThousands) {
     EXPECT_EQ(face(), "neutral");
 }
 
+// The screen never moves the focus itself: a new number closes every box,
+// the one the child was typing in too, and the boxes it opens again wait for
+// a click, so a digit typed at once reaches no box.
+TEST_F(ReadingTest, ANewNumberLeavesTheFocusInNoBox) {
+    for (const char* box : {"Text3", "Text2", "Text5", "Text1"}) {
+        SCOPED_TRACE(box);
+        askFor("Label18", [](int n) { return n >= 100 && n < 1000; });
+        typeIn("Text5", "1");  // opens the words box
+        typeIn(box, "1");
+        ask("Label18");
+        EXPECT_EQ(driver.focusedName(), "");
+        driver.type("7");
+        for (const char* any : {"Text1", "Text2", "Text3", "Text4", "Text5"}) EXPECT_EQ(driver.text(any), "");
+    }
+}
+
 TEST_F(ReadingTest, ALetterEmptiesADigitBoxWhichIsThenJudgedAsZero) {
     askFor(305);
     typeIn("Text2", "4");

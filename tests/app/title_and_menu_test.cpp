@@ -3,6 +3,11 @@
 // exits, and every menu entry opening its screen.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/information.h"
 #include "app/main_menu.h"
 #include "app/program.h"
 #include "app/title.h"
@@ -100,6 +105,53 @@ TEST_F(TitleAndMenu, EachExitHotspotEndsTheProgram) {
     again.click("Label2");
     again.click("Label15");
     EXPECT_TRUE(again.ended());
+}
+
+// Wherever a picture or a footer overlaps an exit hotspot, the hotspot lies
+// on top: every point of it is the hotspot, and a click at each of its
+// corners ends the program, on every screen that has one.
+ui::Screen* screenNamed(ui::Driver& driver, const std::string& name) {
+    if (name == "Form1") return &driver.screen<app::Form1>();
+    if (name == "Form12") return &driver.screen<app::Form12>();
+    if (name == "Form18") return &driver.screen<app::Form18>();
+    return driver.registry().instance(name);  // the screens the menus open by name
+}
+
+TEST(ExitHotspots, EveryPointOfEveryExitHotspotIsTheExit) {
+    std::set<std::string> withExit;
+    for (int number = 1; number <= 21; ++number) {
+        std::string name = "Form" + std::to_string(number);
+        SCOPED_TRACE(name);
+        ui::Driver look;
+        ui::Screen* screen = screenNamed(look, name);
+        if (!screen) continue;
+        look.registry().show(*screen);
+        for (const ui::Control* exit : screen->controls()) {
+            if (exit->kind() != ui::Kind::Label || exit->toolTip.rfind("ESCI", 0) != 0) continue;
+            withExit.insert(name);
+            // One point per pixel, at its centre.
+            std::vector<int> xs, ys;
+            for (int x = exit->left + 7; x < exit->left + exit->width; x += 15) xs.push_back(x);
+            for (int y = exit->top + 7; y < exit->top + exit->height; y += 15) ys.push_back(y);
+            int covered = 0;
+            for (int x : xs) {
+                for (int y : ys) covered += screen->controlAt(x, y) != exit;
+            }
+            EXPECT_EQ(covered, 0) << exit->name();
+            for (int x : {xs.front(), xs.back()}) {
+                for (int y : {ys.front(), ys.back()}) {
+                    ui::Driver child;
+                    ui::Screen& fresh = *screenNamed(child, name);
+                    child.registry().show(fresh);
+                    child.on(fresh).clickAt(x, y);
+                    EXPECT_TRUE(child.ended()) << exit->name() << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(withExit,
+              (std::set<std::string>{"Form1", "Form10", "Form11", "Form12", "Form13", "Form14", "Form2",
+                                     "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9"}));
 }
 
 TEST_F(TitleAndMenu, EveryEntryOpensItsScreenAndLeavesTheMenu) {

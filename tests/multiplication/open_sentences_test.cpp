@@ -104,6 +104,28 @@ TEST_F(OpenSentencesTest, TheMenuOpensTheScreenWithLockedEmptyBoxes) {
     EXPECT_EQ(form.Text3.text, "");
 }
 
+// Until the visit's first sentence the locked boxes judge nothing: no face,
+// no score, not against the sentence of an earlier visit either.
+TEST_F(OpenSentencesTest, NoKeyIsJudgedBeforeTheVisitsFirstSentence) {
+    auto pressKeys = [&] {
+        for (const char* box : {"Text1", "Text2"}) {
+            d.click(box);
+            keys("h>w^");
+        }
+        EXPECT_EQ(face(), Face::None);
+        EXPECT_EQ(form.Label15.caption, "");
+        EXPECT_EQ(form.Label19.caption, "");
+        EXPECT_EQ(form.esatto, 0);
+        EXPECT_EQ(form.errato, 0);
+    };
+    pressKeys();
+    // 0 x 5 = 0 with the first factor open: an empty box would read as its 0.
+    drawUntil([&] { return firstOpen() && form.p.number() == 0 && sn() != 0; });
+    d.click("Image5");  // to the menu and back, the sentence still in the members
+    d.click("Label12");
+    pressKeys();
+}
+
 TEST_F(OpenSentencesTest, EachSentenceHidesOneOfTwoFactorsFromZeroToEight) {
     std::set<int> firsts, seconds, open;
     for (int i = 0; i < 300; ++i) {

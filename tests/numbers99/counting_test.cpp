@@ -493,6 +493,81 @@ TEST_F(Counting, TheHundredthRequestRestartsTheWholeScore) {
     EXPECT_EQ(form.errato, 0);
 }
 
+// The request that ends a series asks no problem: the score stays exactly as
+// it was, at problem 99 too, where counting it would have restarted it.
+TEST_F(Counting, TheRequestThatEndsASeriesAtProblem99LeavesTheScoreAsItWas) {
+    chooseSeries("9", "9");
+    request();
+    answer(2, "9");
+    form.esercizio = 99;
+    form.esatto = 50;
+    form.errato = 20;
+    request();
+    ASSERT_TRUE(d.isLoaded("Form19"));
+    EXPECT_EQ(form.esercizio, 99);
+    EXPECT_EQ(form.esatto, 50);
+    EXPECT_EQ(form.errato, 20);
+    d.click("Label4");  // "NO"
+    d.click("Label16");
+    request();  // the hundredth problem restarts the score
+    EXPECT_EQ(form.esercizio, 0);
+    EXPECT_EQ(form.esatto, 0);
+    answerAllRight();
+    EXPECT_EQ(d.text("Label19"), "0");
+    EXPECT_EQ(d.text("Label15"), "1");
+}
+
+// Choosing random sequences closes the answer boxes until a problem is
+// drawn, whatever an earlier problem or series had opened.
+TEST_F(Counting, ChoosingRandomSequencesClosesTheBoxesOpenedBefore) {
+    auto expectRowClosed = [&] {
+        for (int k = 2; k <= 10; ++k) EXPECT_FALSE(enabled(d, box(k))) << k;
+        std::string shown = face(d), su = d.text("Label19");
+        d.click("Text3");
+        d.type("5");
+        d.click("Text2");
+        d.type("5");
+        EXPECT_EQ(d.text("Text2"), "");
+        EXPECT_EQ(d.text("Text3"), "");
+        EXPECT_EQ(face(d), shown);
+        EXPECT_EQ(d.text("Label19"), su);
+    };
+    d.click("Label16");
+    request();
+    for (int k = 2; k <= 4; ++k) answerRight(k);
+    d.click("Label5");  // "CAMBIA NUMERAZIONE"
+    d.click("Label16");
+    expectRowClosed();
+
+    d.click("Label5");
+    chooseSeries("9", "9");
+    request();
+    answer(2, "9");
+    request();
+    d.click("Label4");  // "NO"
+    d.click("Label16");
+    expectRowClosed();
+}
+
+// A new problem closes the box the child was typing in and opens the first
+// one again, but the focus does not follow: the child clicks into the row.
+TEST_F(Counting, ANewProblemLeavesTheFocusInNoBox) {
+    d.click("Label16");
+    request();
+    answerAllRight();
+    ASSERT_EQ(d.focusedName(), "Text10");
+    request();
+    EXPECT_EQ(d.focusedName(), "");
+
+    d.click("Label5");
+    chooseSeries("15", "1");
+    request();
+    answerAllRight();
+    ASSERT_NE(d.focusedName(), "");
+    request();
+    EXPECT_EQ(d.focusedName(), "");
+}
+
 TEST_F(Counting, TheLimitBoxHoldsTwoDigitsAndADroppedKeyClosesTheStepBox) {
     d.click("Label17");
     d.click("Text16");

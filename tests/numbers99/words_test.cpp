@@ -141,6 +141,27 @@ TEST_F(Words, AnEmptyOrHalfWordIsWrongAndOnlyTheFirstConfirmationCounts) {
     EXPECT_EQ(d.text("Label10"), std::to_string(form.esercizio));
 }
 
+// A letter typed after a confirmation opens "CONFERMA" again; the next
+// number closes it until the child types, so the first confirmation of the
+// new number is the child's word and can score.
+TEST_F(Words, ANewNumberClosesTheConfirmationUntilAKeyIsPressed) {
+    limit("1");  // the number is always 0
+    request();
+    answerAnything();
+    d.type("z");
+    ASSERT_TRUE(enabled(d, "Label13"));
+    request();
+    EXPECT_FALSE(enabled(d, "Label13"));
+    int esatto = form.esatto, errato = form.errato;
+    confirm();
+    EXPECT_EQ(form.errato, errato);
+    EXPECT_EQ(face(d), kNeutral);
+    d.type("zero");
+    confirm();
+    EXPECT_EQ(face(d), kHappy);
+    EXPECT_EQ(form.esatto, esatto + 1);
+}
+
 TEST_F(Words, Limit0Or1OrNoneAlwaysGivesZero) {
     for (const char* l : {"1", "0", ""}) {
         d.click("Text2");

@@ -2,6 +2,7 @@
 // drag and drop, and the conversions the screens rely on.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <set>
 
@@ -243,6 +244,49 @@ TEST_F(ModelTest, DisablingOrHidingTheFocusedBoxPassesTheFocusOn) {
     EXPECT_EQ(bench.log, "");
 }
 
+// The focus moves on while the handler runs, to the box that can take it at
+// that moment: a box the same handler opens afterwards does not receive it,
+// and a box closed and opened again in one handler has lost it for good.
+TEST_F(ModelTest, TheFocusPassesOnAtTheMomentTheBoxIsDisabledOrHidden) {
+    std::string during;
+    driver.registry().post([&] {
+        bench.units.enabled = false;  // tens is still disabled: no box takes it
+        during = driver.focusedName();
+        bench.tens.enabled = true;
+        bench.units.enabled = true;
+    });
+    EXPECT_EQ(during, "");
+    EXPECT_EQ(driver.focusedName(), "");
+    driver.click("units");
+    driver.registry().post([&] {
+        bench.units.visible = false;  // tens can take it now
+        bench.units.visible = true;
+    });
+    EXPECT_EQ(driver.focusedName(), "tens");
+}
+
+// Only text boxes know the double click; on a label or a picture the second
+// press of a double click is one more press, release and click.
+TEST_F(ModelTest, LabelsAndPicturesTakeADoubleClickAsTwoClicks) {
+    int presses = 0, doubleClicks = 0;
+    bench.picture.onMouseDown = [&](const ui::MouseEvent&) { ++presses; };
+    bench.picture.onDblClick = [&] { ++doubleClicks; };
+    bench.hotspot.onDblClick = [&] { ++doubleClicks; };
+    driver.doubleClick("picture");
+    driver.doubleClick("hotspot");
+    EXPECT_EQ(presses, 2);
+    EXPECT_EQ(bench.pictureClicks, 2);
+    EXPECT_EQ(bench.clicks, 2);
+    EXPECT_EQ(doubleClicks, 0);
+
+    std::string events;
+    bench.units.onMouseDown = [&](const ui::MouseEvent&) { events += "down;"; };
+    bench.units.onClick = [&] { events += "click;"; };
+    bench.units.onDblClick = [&] { events += "dblclick;"; };
+    driver.doubleClick("units");
+    EXPECT_EQ(events, "down;click;dblclick;");
+}
+
 TEST_F(ModelTest, HitTestingTakesTheTopmostLiveControl) {
     driver.onFront().clickAt(3500, 3200);  // upper half: only the picture
     driver.onFront().clickAt(3500, 3800);  // lower half: the cover lies on top
@@ -335,6 +379,18 @@ TEST(Conversions, ReadNumberReadsTheLeadingNumber) {
     } cases[] = {{"", 0},        {"7", 7},     {" 4", 4},     {"3x", 3},   {"x3", 0},  {"4 5", 45},
                  {"-12", -12},   {"1.5.2", 1.5}, {"\t0\n9", 9}, {"0523", 523}, {"+8", 8}, {"-", 0}};
     for (const Case& c : cases) EXPECT_EQ(ui::readNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+// The program runs in the locale of its users, whose decimal separator is a
+// comma; a text still reads with the point as its decimal point.
+TEST(Conversions, ReadNumberTakesThePointInEveryLocale) {
+    std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "it_IT.UTF-8")) GTEST_SKIP() << "the locale it_IT.UTF-8 is not installed";
+    EXPECT_EQ(ui::readNumber("2.5"), 2.5);
+    EXPECT_EQ(ui::readNumber("-0.25x"), -0.25);
+    EXPECT_EQ(ui::readNumber("2,5"), 2);
+    EXPECT_EQ(ui::Variant("1.5").number(), 1.5);
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST(Conversions, NumberTextAndCharacters) {
