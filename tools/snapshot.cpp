@@ -3,6 +3,7 @@
 // QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 shows it at 200%.
 #include <QApplication>
 #include <QPixmap>
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -97,7 +98,13 @@ int main(int argc, char** argv) {
             } else if (verb == "dragto" && p.size() == 4) {
                 actions().drag(p[1], std::stoi(p[2]), std::stoi(p[3]));
             } else if (verb == "clock" && p.size() == 2) {
-                driver.setClock(std::stod(p[1]));
+                // The point is the decimal point whatever the locale.
+                double seconds = 0;
+                auto [end, error] = std::from_chars(p[1].data(), p[1].data() + p[1].size(), seconds);
+                if (error != std::errc() || end != p[1].data() + p[1].size()) {
+                    throw std::invalid_argument("not a clock reading: " + p[1]);
+                }
+                driver.setClock(seconds);
             } else {
                 throw std::invalid_argument("unknown step " + step);
             }
