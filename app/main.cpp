@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "ui/qt/desktop_sound.h"
 #include "ui/qt/qt_host.h"
 
 int main(int argc, char** argv) {

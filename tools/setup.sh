@@ -4,10 +4,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6svg6-dev qt6-svg-dev libgl1-mesa-dev
-  libcanberra-dev sound-theme-freedesktop
+  libpulse-dev
   fonts-liberation fonts-dejavu-core fonts-wine
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick openbox python3-xlib
+  xvfb xauth xdotool x11-utils imagemagick openbox python3-xlib pulseaudio pulseaudio-utils strace
 )
 missing=()
 for p in "${packages[@]}"; do

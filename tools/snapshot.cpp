@@ -79,7 +79,15 @@ int main(int argc, char** argv) {
             } else if (verb == "moveto" && p.size() == 3) {
                 actions().moveTo(std::stoi(p[1]), std::stoi(p[2]));
             } else if (verb == "type" && p.size() >= 2) {
-                actions().type(step.substr(5));
+                // One character at a time, as a child types: a focus move
+                // asked for by a key comes before the next key.
+                std::string text = step.substr(5);
+                for (std::size_t at = 0, next; at < text.size(); at = next) {
+                    for (next = at + 1; next < text.size() && (text[next] & 0xC0) == 0x80; ++next) {
+                    }
+                    actions().type(text.substr(at, next - at));
+                    QApplication::processEvents();
+                }
             } else if (verb == "key" && p.size() == 2) {
                 actions().key(std::stoi(p[1]));
             } else if (verb == "tab") {

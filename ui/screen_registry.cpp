@@ -91,13 +91,21 @@ void ScreenRegistry::postInput(Screen& screen, std::function<void()> event) {
 }
 
 void ScreenRegistry::advanceFocus(Screen& screen) {
-    post([&screen] {
-        if (screen.loaded_) screen.focusNext();
-    });
+    auto move = [this, &screen] {
+        post([&screen] {
+            if (screen.loaded_) screen.focusNext();
+        });
+    };
+    if (host_) {
+        host_->afterDeliveredInput(move);
+    } else {
+        move();
+    }
 }
 
 void ScreenRegistry::startDrag(Control& control) {
     dragging_ = &control;
+    dragButton_ = pressedButton_ ? pressedButton_ : kLeftButton;
     pressed_ = nullptr;
     if (host_) host_->dragStarted(control);
 }
@@ -125,6 +133,7 @@ void ScreenRegistry::mouseDown(Screen& screen, int x, int y, int button, int shi
         Control* target = screen.controlAt(x, y);
         pressed_ = target;
         if (!target) return;
+        pressedButton_ = button;
         if (target->kind() == Kind::TextBox && button == kLeftButton) screen.setFocus(target);
         if (doubleClick) {
             // The second press of a double click raises DblClick, not MouseDown.
@@ -133,12 +142,14 @@ void ScreenRegistry::mouseDown(Screen& screen, int x, int y, int button, int shi
             target->onMouseDown({button, shift, x - target->left, y - target->top});
         }
         if (doubleClick) pressed_ = nullptr;  // and the release that follows is no click
+        pressedButton_ = 0;
     });
 }
 
 void ScreenRegistry::mouseUp(Screen& screen, int x, int y, int button, int shift) {
     postInput(screen, [this, &screen, x, y, button, shift] {
         if (dragging_) {
+            if (button != dragButton_) return;  // another button changes nothing
             Control& source = *dragging_;
             endDrag();
             Control* target = screen.controlAt(x, y, &source);
@@ -163,11 +174,10 @@ void ScreenRegistry::mouseUp(Screen& screen, int x, int y, int button, int shift
 }
 
 void ScreenRegistry::mouseUpOutside(Screen& screen, int button, int shift) {
-    (void)button;
     (void)shift;
-    post([this, &screen] {
+    post([this, &screen, button] {
         pressed_ = nullptr;
-        if (!dragging_) return;
+        if (!dragging_ || button != dragButton_) return;
         Control& source = *dragging_;
         endDrag();
         if (screen.loaded_ && &source.screen() == &screen) screen.Form_DragOutside(source);

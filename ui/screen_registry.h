@@ -36,6 +36,9 @@ class ScreenHost {
     virtual void screenRaised(Screen&) {}
     // Handlers ran: repaint from the model.
     virtual void modelChanged() {}
+    // A focus move asked for by advanceFocus waits for the input the window
+    // system has already delivered; run it once that input is handled.
+    virtual void afterDeliveredInput(std::function<void()> then) { then(); }
     virtual void dragStarted(Control&) {}
     virtual void dragEnded() {}
     virtual void programEnded() {}
@@ -88,6 +91,7 @@ class ScreenRegistry {
     void advanceFocus(Screen& screen);
     void startDrag(Control& control);
     Control* dragging() const { return dragging_; }
+    int dragButton() const { return dragButton_; }
 
   private:
     Screen& adopt(std::type_index type, std::unique_ptr<Screen> screen);
@@ -107,7 +111,9 @@ class ScreenRegistry {
     bool pumping_ = false;
     bool ended_ = false;
     Control* pressed_ = nullptr;  // control under the last button press
+    int pressedButton_ = 0;       // the button of the press being handled
     Control* dragging_ = nullptr;
+    int dragButton_ = 0;  // only this button's release ends the drag
 };
 
 // Screens that the main menus open by name register here, so that a menu

@@ -174,6 +174,28 @@ TEST_F(ModelTest, AdvanceFocusComesAfterTheHandlerAndRaisesNoKeyEvent) {
     EXPECT_EQ(bench.log, "press:52;up:52;");  // nothing reached tens
 }
 
+// A window binding holds the move until the input its window system has
+// already delivered is handled: a digit typed in that time still goes to
+// the box the focus is leaving.
+TEST_F(ModelTest, AdvanceFocusWaitsForInputTheHostHasAlreadyReceived) {
+    struct HoldingHost : ui::ScreenHost {
+        std::vector<std::function<void()>> held;
+        void afterDeliveredInput(std::function<void()> then) override { held.push_back(std::move(then)); }
+    } host;
+    driver.registry().setHost(&host);
+    bench.tens.enabled = true;
+    bench.advanceOnRelease = true;
+    bench.singleDigit = false;
+    driver.type("4");
+    driver.onFront().press(ui::key::kDigit0 + 3, '3');
+    EXPECT_EQ(driver.focusedName(), "units");
+    ASSERT_EQ(host.held.size(), 1u);
+    host.held.front()();
+    EXPECT_EQ(driver.focusedName(), "tens");
+    EXPECT_EQ(bench.units.text, "43");
+    driver.registry().setHost(nullptr);
+}
+
 TEST_F(ModelTest, AdvanceFocusFromTheOnlyBoxStaysThere) {
     bench.advanceOnRelease = true;
     driver.type("4");
@@ -270,6 +292,24 @@ TEST_F(ModelTest, DragAndDropRaisesDragDropOnWhatLiesUnderTheRelease) {
     driver.onFront().dragOutside("picture");
     EXPECT_EQ(bench.dropped, "outside:picture");
     EXPECT_EQ(bench.pictureClicks, 0);  // a drag is no click
+}
+
+TEST_F(ModelTest, OnlyTheButtonThatStartedADragEndsIt) {
+    bench.dragOnPress = true;
+    ui::ScreenRegistry& r = driver.registry();
+    ui::Control& picture = bench.picture;
+    int x = picture.left + 500, y = picture.top + 200;
+    r.mouseDown(bench, x, y, ui::kLeftButton, 0);
+    // The right button pressed and released meanwhile, over the target and
+    // outside the window, drops nothing.
+    r.mouseDown(bench, 6500, 3500, ui::kRightButton, 0);
+    r.mouseUp(bench, 6500, 3500, ui::kRightButton, 0);
+    r.mouseUpOutside(bench, ui::kMiddleButton, 0);
+    EXPECT_EQ(r.dragging(), &picture);
+    EXPECT_EQ(bench.dropped, "");
+    r.mouseUp(bench, 6500, 3500, ui::kLeftButton, 0);
+    EXPECT_EQ(bench.dropped, "target:picture");
+    EXPECT_EQ(r.dragging(), nullptr);
 }
 
 TEST_F(ModelTest, ClosingTheLastScreenEndsTheProgram) {

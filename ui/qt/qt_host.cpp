@@ -1,9 +1,9 @@
 #include "ui/qt/qt_host.h"
 
-#include <canberra.h>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "ui/qt/resources.h"
 #include "ui/qt/screen_window.h"
@@ -35,21 +35,47 @@ ScreenWindow* QtHost::windowOf(const Screen& screen) const {
 void QtHost::screenLoaded(Screen& screen) {
     auto* window = new ScreenWindow(registry_, screen);
     windows_[&screen] = window;
-    // A dialog stands centred over the window it belongs to; a screen centred
-    // on the desktop.
-    QRect area =
-        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
-    QRect frame(QPoint(0, 0), window->size());
-    ScreenWindow* behind = nullptr;
-    for (auto& [other, w] : windows_) {
-        if (w != window && w->isVisible()) behind = w;
+    window->onInputWhileDisabled = [this, window] { bringDialogForward(*window); };
+    // The window in front until now: a disabled one is the screen this one
+    // stands over as its dialog; an enabled one is the screen this one
+    // replaces, and the program should feel like one window that changes its
+    // contents, wherever the child or the teacher put it.
+    ScreenWindow* previous = nullptr;
+    const std::vector<Screen*>& loaded = registry_.loadedScreens();
+    for (auto it = loaded.rbegin(); it != loaded.rend() && !previous; ++it) {
+        if (*it != &screen) previous = windowOf(**it);
     }
-    frame.moveCenter(behind && window->width() < behind->width() ? behind->geometry().center()
-                                                                 : area.center());
-    window->move(frame.topLeft());
+    QRect place(QPoint(0, 0), window->size());
+    if (previous && !previous->screen().enabled) {
+        window->standOver(*previous);
+        place.moveCenter(previous->geometry().center());
+    } else if (previous) {
+        place.moveTopLeft(previous->geometry().topLeft());
+    } else if (QScreen* desktop = QGuiApplication::primaryScreen()) {
+        place.moveCenter(desktop->availableGeometry().center());
+    }
+    window->setGeometry(place);
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void QtHost::bringDialogForward(ScreenWindow& owner) {
+    for (auto& [screen, window] : windows_) {
+        if (window->owner() == &owner && window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+        }
+    }
+}
+
+void QtHost::afterDeliveredInput(std::function<void()> then) {
+    // Input the window system has already handed to the toolkit goes to the
+    // model first, as it would have been queued before the move.
+    QTimer::singleShot(0, this, [then = std::move(then)] {
+        QCoreApplication::processEvents();
+        then();
+    });
 }
 
 void QtHost::screenUnloaded(Screen& screen) {
@@ -81,28 +107,6 @@ void QtHost::dragEnded() {
 void QtHost::programEnded() {
     dragEnded();
     QApplication::quit();
-}
-
-struct DesktopSound::Context {
-    ca_context* canberra = nullptr;
-};
-
-DesktopSound::DesktopSound() : context_(new Context) {
-    if (ca_context_create(&context_->canberra) != CA_SUCCESS) context_->canberra = nullptr;
-}
-
-DesktopSound::~DesktopSound() {
-    if (context_->canberra) ca_context_destroy(context_->canberra);
-    delete context_;
-}
-
-void DesktopSound::beep() {
-    if (context_->canberra &&
-        ca_context_play(context_->canberra, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                        "Aritmetica", nullptr) == CA_SUCCESS) {
-        return;
-    }
-    QApplication::beep();
 }
 
 }  // namespace ui::qt

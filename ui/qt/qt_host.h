@@ -22,26 +22,17 @@ class QtHost : public QObject, public ScreenHost {
     void screenUnloaded(Screen& screen) override;
     void screenRaised(Screen& screen) override;
     void modelChanged() override;
+    void afterDeliveredInput(std::function<void()> then) override;
     void dragStarted(Control& control) override;
     void dragEnded() override;
     void programEnded() override;
 
   private:
+    // Raises the dialogs standing over a window whose screen they disabled.
+    void bringDialogForward(ScreenWindow& owner);
+
     ScreenRegistry& registry_;
     std::map<const Screen*, ScreenWindow*> windows_;
-};
-
-// Plays the desktop's alert sound through the sound theme ("bell"), or the
-// toolkit's beep where that is not possible; never waits.
-class DesktopSound : public Sound {
-  public:
-    DesktopSound();
-    ~DesktopSound() override;
-    void beep() override;
-
-  private:
-    struct Context;
-    Context* context_;
 };
 
 }  // namespace ui::qt

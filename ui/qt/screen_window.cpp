@@ -1,11 +1,13 @@
 #include "ui/qt/screen_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWindow>
 #include <cmath>
 
 #include "ui/keys.h"
@@ -17,6 +19,10 @@ namespace ui::qt {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
+// How long a key release waits for the press that would make it half of an
+// auto-repeat pair, and how far apart the two may be stamped.
+constexpr int kRepeatWait = 40;          // ms
+constexpr quint64 kRepeatPairSpread = 8;  // ms
 
 int twips(double pixels) {
     return static_cast<int>(std::floor(pixels * kTwipsPerPixel));
@@ -103,6 +109,9 @@ int keyCodeFor(int qtKey, Qt::KeyboardModifiers modifiers) {
 
 ScreenWindow::ScreenWindow(ScreenRegistry& registry, Screen& screen)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), registry_(registry), screen_(screen) {
+    heldReleaseTimer_.setSingleShot(true);
+    heldReleaseTimer_.setInterval(kRepeatWait);
+    connect(&heldReleaseTimer_, &QTimer::timeout, this, &ScreenWindow::releaseHeldKey);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -126,13 +135,62 @@ void ScreenWindow::closeFromModel() {
     deleteLater();
 }
 
+void ScreenWindow::standOver(ScreenWindow& owner) {
+    owner_ = &owner;
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    winId();
+    windowHandle()->setTransientParent(owner.windowHandle());
+}
+
 void ScreenWindow::updatePointer(QPointF position) {
     if (registry_.dragging()) return;  // the drag icon stays
-    Control* c = screen_.controlAt(twips(position.x()), twips(position.y()));
+    // A screen behind its dialog takes nothing, and shows it.
+    Control* c = screen_.enabled ? screen_.controlAt(twips(position.x()), twips(position.y())) : nullptr;
     setCursor(c ? cursorFor(c->pointer) : QCursor(Qt::ArrowCursor));
 }
 
 bool ScreenWindow::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            // A press of the held key at the moment of its release is a repeat.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (heldRelease_ && key->nativeScanCode() == heldRelease_->scanCode &&
+                key->timestamp() - heldRelease_->timestamp <= kRepeatPairSpread) {
+                heldRelease_.reset();
+                heldReleaseTimer_.stop();
+            } else {
+                releaseHeldKey();
+            }
+            break;
+        }
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::TouchBegin:
+        case QEvent::FocusOut:
+        case QEvent::WindowDeactivate:
+        case QEvent::Hide:
+            // Everything that follows a release comes after its KeyUp.
+            releaseHeldKey();
+            break;
+        default:
+            break;
+    }
+    if (!screen_.enabled && onInputWhileDisabled) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::WindowActivate:
+                onInputWhileDisabled();
+                break;
+            default:
+                break;
+        }
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         Control* c = screen_.controlAt(twips(help->pos().x()), twips(help->pos().y()));
@@ -190,12 +248,23 @@ void ScreenWindow::mouseReleaseEvent(QMouseEvent* event) {
     updatePointer(event->position());
 }
 
+int ScreenWindow::keyCodeOf(const QKeyEvent& event) const {
+    // Under X11 and Wayland scan codes are XKB key codes; the digit row is
+    // 10 ("1") to 19 ("0") on every layout, also where its digits need Shift.
+    static const bool xkbScanCodes =
+        QGuiApplication::platformName() == "xcb" || QGuiApplication::platformName().startsWith("wayland");
+    quint32 scan = event.nativeScanCode();
+    if (xkbScanCodes && scan >= 10 && scan <= 19) return key::kDigit0 + int(scan - 9) % 10;
+    return keyCodeFor(event.key(), event.modifiers());
+}
+
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && registry_.dragging()) {
-        registry_.mouseUpOutside(screen_, kLeftButton, 0);  // a cancelled drag
+        registry_.mouseUpOutside(screen_, registry_.dragButton(), 0);  // a cancelled drag
         return;
     }
-    int code = keyCodeFor(event->key(), event->modifiers());
+    int code = keyCodeOf(*event);
+    if (event->nativeScanCode() != 0) pressedCodes_[event->nativeScanCode()] = code;
     int shift = shiftStateFor(event->modifiers());
     if (event->key() == Qt::Key_Backtab) shift |= kShiftKey;
     char32_t character = 0;
@@ -208,6 +277,11 @@ void ScreenWindow::keyPressEvent(QKeyEvent* event) {
         case key::kTab:
             break;
         default: {
+            if ((shift & kCtrlKey) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+                // Ctrl with a letter types its control character, 1 to 26.
+                character = static_cast<char32_t>(event->key() - Qt::Key_A + 1);
+                break;
+            }
             QList<uint> codes = event->text().toUcs4();
             if (!codes.isEmpty() && codes.front() >= 32 && codes.front() != 127) character = codes.front();
         }
@@ -219,7 +293,29 @@ void ScreenWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;  // a held key is released once
     int shift = shiftStateFor(event->modifiers());
     if (event->key() == Qt::Key_Backtab) shift |= kShiftKey;
-    registry_.keyUp(screen_, keyCodeFor(event->key(), event->modifiers()), shift);
+    // The code the key went down with: a modifier released first must not
+    // change which key this was.
+    quint32 scan = event->nativeScanCode();
+    auto pressed = pressedCodes_.find(scan);
+    int code = keyCodeOf(*event);
+    if (scan != 0 && pressed != pressedCodes_.end()) {
+        code = pressed->second;
+        pressedCodes_.erase(pressed);
+    }
+    if (scan == 0) {
+        registry_.keyUp(screen_, code, shift);
+        return;
+    }
+    heldRelease_ = HeldRelease{code, shift, scan, event->timestamp()};
+    heldReleaseTimer_.start();
+}
+
+void ScreenWindow::releaseHeldKey() {
+    if (!heldRelease_) return;
+    HeldRelease release = *heldRelease_;
+    heldRelease_.reset();
+    heldReleaseTimer_.stop();
+    registry_.keyUp(screen_, release.code, release.shift);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

@@ -3,7 +3,11 @@
 // rules of its own.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <map>
+#include <optional>
 
 #include "ui/screen.h"
 
@@ -19,6 +23,13 @@ class ScreenWindow : public QWidget {
     void refresh();
     // The model unloaded the screen: the window goes without asking it.
     void closeFromModel();
+    // Makes this window a dialog of the window it stands over: the window
+    // manager keeps it above that one, with no minimise or maximise button.
+    void standOver(ScreenWindow& owner);
+    ScreenWindow* owner() const { return owner_; }
+
+    // Input reached the window while its screen is disabled behind a dialog.
+    std::function<void()> onInputWhileDisabled;
 
   protected:
     bool event(QEvent* event) override;
@@ -33,11 +44,31 @@ class ScreenWindow : public QWidget {
 
   private:
     void updatePointer(QPointF position);
+    // The key code a key event stands for: the physical key's, whatever the
+    // layout and the modifiers.
+    int keyCodeOf(const QKeyEvent& event) const;
+    // Sends the key release held back to see whether a repeat follows.
+    void releaseHeldKey();
+
+    // A key release that may be half of an X server's auto-repeat pair: the
+    // server sends a held key's repeats as a release and a press at the same
+    // moment, and the toolkit does not always mark them. The release waits
+    // a moment; a press of the same key at once makes it a repeat.
+    struct HeldRelease {
+        int code = 0;
+        int shift = 0;
+        quint32 scanCode = 0;
+        quint64 timestamp = 0;
+    };
 
     ScreenRegistry& registry_;
     Screen& screen_;
+    ScreenWindow* owner_ = nullptr;
     bool closingFromModel_ = false;
     QPointF lastPosition_{-1, -1};
+    std::map<quint32, int> pressedCodes_;  // by scan code: the code each held key went down with
+    std::optional<HeldRelease> heldRelease_;
+    QTimer heldReleaseTimer_;
 };
 
 // Key code of the main keyboard or of the numeric keypad for a Qt key.
