@@ -20,9 +20,11 @@ namespace {
 
 constexpr const char* kUsage = R"(usage:
   explore [--seed N] [--sessions N | --seconds N] [--actions N] [--all-screens] [--save FILE]
+          [--ignore TEXT]...
       runs sessions of at most --actions actions each (1000), session i with
       the seed N + i; --all-screens fails the run unless every screen and
-      dialog was reached; --save writes a failure's actions to FILE
+      dialog was reached; --save writes a failure's actions to FILE;
+      --ignore lets pass the failures whose rule contains TEXT
   explore --replay FILE [--shrink]
       runs the actions listed in FILE ("-" for standard input), one a line
   explore --bytes FILE
@@ -72,6 +74,7 @@ int main(int argc, char** argv) {
     int actionsPerSession = 1000;
     bool allScreens = false, doShrink = false;
     std::string replayPath, bytesPath, savePath;
+    std::vector<std::string> ignored;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&]() -> std::string {
@@ -97,6 +100,8 @@ int main(int argc, char** argv) {
             doShrink = true;
         } else if (arg == "--bytes") {
             bytesPath = value();
+        } else if (arg == "--ignore") {
+            ignored.push_back(value());
         } else if (arg == "--save") {
             savePath = value();
         } else {
@@ -130,7 +135,7 @@ int main(int argc, char** argv) {
     long actions = 0, ran = 0, ended = 0;
     for (long i = 0; seconds > 0 ? elapsed() < seconds : i < sessions; ++i) {
         std::uint64_t sessionSeed = seed + static_cast<std::uint64_t>(i);
-        explorer::Outcome outcome = explorer::explore(sessionSeed, actionsPerSession);
+        explorer::Outcome outcome = explorer::explore(sessionSeed, actionsPerSession, ignored);
         ++ran;
         actions += static_cast<long>(outcome.actions.size());
         ended += outcome.ended ? 1 : 0;

@@ -298,9 +298,11 @@ std::optional<Failure> Session::run(const Action& action) {
             case Kind::Clock:
                 break;
         }
-        // A disabled screen takes no key: its box is not the one that hears
-        // the release.
-        if (!screen->enabled) keyUpBox = nullptr;
+        if (action.kind == Kind::Press) keysHeld_.insert(action.code);
+        if (action.kind == Kind::Release || action.kind == Kind::Key) keysHeld_.erase(action.code);
+        // A box's limit holds once every key is released. Tab raises no key
+        // release in the box, and a disabled screen takes no key.
+        if (!keysHeld_.empty() || action.code == ui::key::kTab || !screen->enabled) keyUpBox = nullptr;
         return check(action, loadedBefore, exitTarget, keyUpBox);
     } catch (const std::exception& e) {
         return Failure{"exception", e.what()};
@@ -406,7 +408,9 @@ std::optional<Failure> Session::checkScores(ui::Screen& screen) {
                                                                    " esatto " + std::to_string(esatto) +
                                                                    " errato " + std::to_string(errato)};
     }
-    if (rules.esattiRestarts && esatto > problems) {
+    // The hundredth problem counts as problem 0, so it may be right with
+    // the count at 0.
+    if (rules.esattiRestarts && esatto > problems + 1) {
         return Failure{"more right than asked on " + form,
                        "esatto " + std::to_string(esatto) + " esercizio " + std::to_string(problems)};
     }
@@ -448,7 +452,16 @@ Action Generator::next(ui::Driver& driver) {
                               : choices_.below(86400) + choices_.below(1000) / 1000.0;
         return a;
     }
-    if (goal_.empty() && choices_.chance(3)) pickGoal();
+    if (stay_ > 0 && choices_.chance(95)) {
+        if (auto a = stayStep(driver)) return *a;
+    }
+    // Now and then the child stays on a screen for a hundred problems or
+    // more, past the restart of its count.
+    if (stay_ == 0 && goal_.empty() && choices_.chance(1)) {
+        const ScreenRules* rules = rulesOf(driver.front().formName());
+        if (rules && rules->newProblem) stay_ = choices_.between(90, 130);
+    }
+    if (goal_.empty() && stay_ == 0 && choices_.chance(3)) pickGoal();
     if (!goal_.empty() && choices_.chance(80)) {
         if (auto a = towardsGoal(driver)) return *a;
     }
@@ -466,7 +479,7 @@ void Generator::pickGoal() {
 
 namespace {
 
-Action click(const std::string& screen, const char* control) {
+Action click(const std::string& screen, const std::string& control) {
     Action a;
     a.kind = Kind::Click;
     a.screen = screen;
@@ -549,6 +562,52 @@ std::optional<Action> Generator::towardsGoal(ui::Driver& driver) {
     if (const char* control = firstStep(at, target)) return click(at, control);
     goal_.clear();
     return std::nullopt;
+}
+
+std::optional<Action> Generator::stayStep(ui::Driver& driver) {
+    std::string at = driver.front().formName();
+    if (ownerOf(at)) {
+        std::vector<const char*> answers = dialogAnswers(at);
+        return click(at, answers[static_cast<std::size_t>(choices_.below(static_cast<int>(answers.size())))]);
+    }
+    const ScreenRules* rules = rulesOf(at);
+    if (!rules || !rules->newProblem) {
+        stay_ = 0;
+        return std::nullopt;
+    }
+    int pick = choices_.below(100);
+    if (pick < 40 && driver.front().control(rules->newProblem)->isLive()) {
+        --stay_;
+        return click(at, rules->newProblem);
+    }
+    if (pick < 55) {
+        // Into an open box, as a child does before writing.
+        std::vector<const ui::Control*> boxes;
+        for (const ui::Control* c : driver.front().controls()) {
+            if (c->kind() == ui::Kind::TextBox && c->isLive()) boxes.push_back(c);
+        }
+        if (!boxes.empty()) {
+            return click(at, boxes[static_cast<std::size_t>(choices_.below(static_cast<int>(boxes.size())))]
+                                 ->name());
+        }
+    }
+    if (pick < 61) {
+        // A sign, a choice or a confirmation: anything clickable but the
+        // ways out.
+        std::vector<const ui::Control*> clickable;
+        for (const ui::Control* c : driver.front().controls()) {
+            bool wayOut = isExit(at, c->name()) || std::any_of(ways().begin(), ways().end(), [&](const Way& w) {
+                              return at == w.from && c->name() == w.control;
+                          });
+            if (c->isLive() && c->onClick && !wayOut) clickable.push_back(c);
+        }
+        if (!clickable.empty()) {
+            return click(
+                at, clickable[static_cast<std::size_t>(choices_.below(static_cast<int>(clickable.size())))]->name());
+        }
+    }
+    if (pick < 71) return keyAction(at);
+    return digitKey(at, choices_.below(10));
 }
 
 Action Generator::keyAction(const std::string& screen) {
@@ -705,7 +764,7 @@ Action Generator::randomAction(ui::Driver& driver) {
 
 namespace {
 
-Outcome runWith(Choices& choices, int maxActions) {
+Outcome runWith(Choices& choices, int maxActions, const std::vector<std::string>& ignored = {}) {
     Outcome outcome;
     Session session;
     Generator generator(choices);
@@ -718,6 +777,9 @@ Outcome runWith(Choices& choices, int maxActions) {
         Action a = generator.next(session.driver());
         outcome.actions.push_back(a);
         outcome.failure = session.run(a);
+        for (const std::string& known : ignored) {
+            if (outcome.failure && outcome.failure->rule.find(known) != std::string::npos) outcome.failure.reset();
+        }
         if (outcome.failure) break;
     }
     outcome.screens = session.screensSeen();
@@ -727,9 +789,9 @@ Outcome runWith(Choices& choices, int maxActions) {
 
 }  // namespace
 
-Outcome explore(std::uint64_t seed, int maxActions) {
+Outcome explore(std::uint64_t seed, int maxActions, const std::vector<std::string>& ignored) {
     SeededChoices choices(seed);
-    return runWith(choices, maxActions);
+    return runWith(choices, maxActions, ignored);
 }
 
 Outcome exploreBytes(const std::uint8_t* data, std::size_t size, int maxActions) {

@@ -90,6 +90,7 @@ class Session {
     std::unique_ptr<ui::Driver> driver_;
     std::set<std::string> seen_;
     std::map<std::string, std::unique_ptr<ScreenMemory>> memory_;
+    std::set<int> keysHeld_;
 };
 
 // Where the choices come from: a seeded generator, or a fuzzer's bytes.
@@ -136,11 +137,14 @@ class Generator {
     std::optional<Action> towardsGoal(ui::Driver& driver);
     Action keyAction(const std::string& screen);
     void pickGoal();
+    std::optional<Action> stayStep(ui::Driver& driver);
 
     Choices& choices_;
     std::string goal_;            // a screen or dialog to reach, or ""
     std::vector<Action> script_;  // actions still to do on the way, last first
     int stepsTowardsGoal_ = 0;
+    // Problems still to ask on the screen where the child stays a long time.
+    int stay_ = 0;
 };
 
 struct Outcome {
@@ -150,8 +154,10 @@ struct Outcome {
     bool ended = false;
 };
 
-// One session of at most maxActions actions, choices from a seed.
-Outcome explore(std::uint64_t seed, int maxActions);
+// One session of at most maxActions actions, choices from a seed. Failures
+// whose rule contains one of the ignored texts are let pass, so that a long
+// local run can look past a fault already known.
+Outcome explore(std::uint64_t seed, int maxActions, const std::vector<std::string>& ignored = {});
 // One session whose choices come from bytes, until they run out.
 Outcome exploreBytes(const std::uint8_t* data, std::size_t size, int maxActions);
 // Runs the actions in a fresh session, stopping at the first failure.

@@ -27,6 +27,8 @@ struct ScreenRules {
     int mostProblems = 99;
     // ESATTI restarts with the problem count, so it never passes it.
     bool esattiRestarts = false;
+    // The control that asks for a new problem, on the screens with a score.
+    const char* newProblem = nullptr;
     // Controls whose click ends the program.
     std::vector<const char*> exits{};
     // Boxes that never hold more than one character.
