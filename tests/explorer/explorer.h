@@ -43,8 +43,8 @@ struct Action {
         Close,          // the window frame asks the screen to close
     };
     Kind kind = Kind::Clock;
-    std::string screen;
-    std::string control;
+    std::string screen{};
+    std::string control{};
     int x = 0, y = 0, x2 = 0, y2 = 0;
     int button = ui::kLeftButton;
     int code = 0;
