@@ -434,6 +434,16 @@ std::optional<Failure> Session::checkScores(ui::Screen& screen) {
 // ---------------------------------------------------------------------------
 // Choosing actions.
 
+namespace {
+
+// Seconds since midnight, to the millisecond; seconds drawn first.
+double anyTime(Choices& choices) {
+    int seconds = choices.below(86400);
+    return seconds + choices.below(1000) / 1000.0;
+}
+
+}  // namespace
+
 int ByteChoices::below(int n) {
     if (at_ >= size_ || n <= 1) return 0;
     unsigned value = data_[at_++];
@@ -449,7 +459,7 @@ Action Generator::next(ui::Driver& driver) {
         int pick = choices_.below(20);
         a.clock = pick == 0   ? 0.0
                   : pick == 1 ? 86399.999
-                              : choices_.below(86400) + choices_.below(1000) / 1000.0;
+                              : anyTime(choices_);
         return a;
     }
     if (stay_ > 0 && choices_.chance(95)) {
@@ -698,6 +708,14 @@ Action Generator::randomAction(ui::Driver& driver) {
         return anyPoint();
     };
 
+    // The point is drawn before the button, the same with every compiler.
+    auto at = [&](Kind kind, Point p, int button) {
+        a.kind = kind;
+        a.x = p.x;
+        a.y = p.y;
+        a.button = button;
+    };
+
     int pick = choices_.below(1000);
     if (pick < 220) {
         a.kind = Kind::Click;
@@ -706,34 +724,19 @@ Action Generator::randomAction(ui::Driver& driver) {
         a.kind = Kind::DoubleClick;
         a.control = anyControl().name();
     } else if (pick < 320) {
-        a.kind = Kind::ClickAt;
         Point p = anyPoint();
-        a.x = p.x;
-        a.y = p.y;
-        a.button = anyButton();
+        at(Kind::ClickAt, p, anyButton());
     } else if (pick < 340) {
-        a.kind = Kind::DoubleClickAt;
-        Point p = pointOrControl();
-        a.x = p.x;
-        a.y = p.y;
+        at(Kind::DoubleClickAt, pointOrControl(), ui::kLeftButton);
     } else if (pick < 420) {
-        a.kind = Kind::Move;
         Point p = pointOrControl();
-        a.x = p.x;
-        a.y = p.y;
-        a.button = choices_.chance(80) ? 0 : anyButton();
+        at(Kind::Move, p, choices_.chance(80) ? 0 : anyButton());
     } else if (pick < 450) {
-        a.kind = Kind::Down;
         Point p = pointOrControl();
-        a.x = p.x;
-        a.y = p.y;
-        a.button = anyButton();
+        at(Kind::Down, p, anyButton());
     } else if (pick < 480) {
-        a.kind = Kind::Up;
         Point p = pointOrControl();
-        a.x = p.x;
-        a.y = p.y;
-        a.button = anyButton();
+        at(Kind::Up, p, anyButton());
     } else if (pick < 560) {
         a.kind = Kind::Drag;
         Point from = pointOrControl();
@@ -770,7 +773,7 @@ Outcome runWith(Choices& choices, int maxActions, const std::vector<std::string>
     Generator generator(choices);
     Action start;
     start.kind = Kind::Clock;
-    start.clock = choices.below(86400) + choices.below(1000) / 1000.0;
+    start.clock = anyTime(choices);
     outcome.actions.push_back(start);
     session.run(start);
     for (int i = 0; i < maxActions && choices.more() && !session.ended(); ++i) {
