@@ -99,6 +99,25 @@ expect_no_colour "$abacus" 410 370 30 30 "$BLUE"
 drag_outside "$abacus" $(supply_blue 1)
 expect_colour "$abacus" $(supply_blue 1 | awk '{print $1 - 14, $2 - 14}') 28 28 "$BLUE" 200
 
+# The right button pressed and let go over the units rod in the middle of
+# a drag drops nothing there; the left button's release, over the board
+# beside the rods, sends the bead back to its slot.
+xdotool mousemove --window "$abacus" $(supply_blue 1)
+sleep 0.1
+xdotool mousedown 1
+sleep 0.1
+xdotool mousemove --window "$abacus" $UNITS_ROD
+sleep 0.2
+xdotool click 3
+sleep 0.3
+expect_no_colour "$abacus" $(units_bead_area 1) "$BLUE"
+xdotool mousemove --window "$abacus" 120 300
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+expect_no_colour "$abacus" $(units_bead_area 1) "$BLUE"
+expect_colour "$abacus" $(supply_blue 1 | awk '{print $1 - 14, $2 - 14}') 28 28 "$BLUE" 200
+
 # The number is 0 to 9: add blue beads one at a time until the check is
 # right; each lands on the lowest free position of the units rod.
 beads=0

@@ -36,6 +36,7 @@ void QtHost::screenLoaded(Screen& screen) {
     auto* window = new ScreenWindow(registry_, screen);
     windows_[&screen] = window;
     window->onInputWhileDisabled = [this, window] { bringDialogForward(*window); };
+    window->onLateKeyUp = [this] { deliverFocusMoves(); };
     // The window in front until now: a disabled one is the screen this one
     // stands over as its dialog; an enabled one is the screen this one
     // replaces, and the program should feel like one window that changes its
@@ -63,6 +64,7 @@ void QtHost::screenLoaded(Screen& screen) {
 void QtHost::bringDialogForward(ScreenWindow& owner) {
     for (auto& [screen, window] : windows_) {
         if (window->owner() == &owner && window->isVisible()) {
+            if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
             window->raise();
             window->activateWindow();
         }
@@ -70,12 +72,20 @@ void QtHost::bringDialogForward(ScreenWindow& owner) {
 }
 
 void QtHost::afterDeliveredInput(std::function<void()> then) {
+    focusMoves_.push_back(std::move(then));
+    if (focusMoves_.size() > 1) return;
     // Input the window system has already handed to the toolkit goes to the
     // model first, as it would have been queued before the move.
-    QTimer::singleShot(0, this, [then = std::move(then)] {
+    QTimer::singleShot(0, this, [this] {
         QCoreApplication::processEvents();
-        then();
+        deliverFocusMoves();
     });
+}
+
+void QtHost::deliverFocusMoves() {
+    std::vector<std::function<void()>> moves;
+    moves.swap(focusMoves_);
+    for (auto& move : moves) move();
 }
 
 void QtHost::screenUnloaded(Screen& screen) {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <map>
+#include <vector>
 
 #include "ui/screen_registry.h"
 
@@ -30,9 +32,11 @@ class QtHost : public QObject, public ScreenHost {
   private:
     // Raises the dialogs standing over a window whose screen they disabled.
     void bringDialogForward(ScreenWindow& owner);
+    void deliverFocusMoves();
 
     ScreenRegistry& registry_;
     std::map<const Screen*, ScreenWindow*> windows_;
+    std::vector<std::function<void()>> focusMoves_;  // asked for, waiting for delivered input
 };
 
 }  // namespace ui::qt

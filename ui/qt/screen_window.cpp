@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "ui/keys.h"
+#include "ui/qt/caret_blink.h"
 #include "ui/qt/resources.h"
 #include "ui/qt/screen_painter.h"
 
@@ -21,7 +22,7 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 // How long a key release waits for the press that would make it half of an
 // auto-repeat pair, and how far apart the two may be stamped.
-constexpr int kRepeatWait = 40;          // ms
+constexpr int kRepeatWait = 40;           // ms
 constexpr quint64 kRepeatPairSpread = 8;  // ms
 
 int twips(double pixels) {
@@ -108,10 +109,13 @@ int keyCodeFor(int qtKey, Qt::KeyboardModifiers modifiers) {
 }
 
 ScreenWindow::ScreenWindow(ScreenRegistry& registry, Screen& screen)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), registry_(registry), screen_(screen) {
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      registry_(registry),
+      screen_(screen),
+      caret_(new CaretBlink(this, screen)) {
     heldReleaseTimer_.setSingleShot(true);
     heldReleaseTimer_.setInterval(kRepeatWait);
-    connect(&heldReleaseTimer_, &QTimer::timeout, this, &ScreenWindow::releaseHeldKey);
+    connect(&heldReleaseTimer_, &QTimer::timeout, this, [this] { releaseHeldKey(false); });
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -215,7 +219,7 @@ bool ScreenWindow::event(QEvent* event) {
 
 void ScreenWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintScreen(painter, screen_);
+    paintScreen(painter, screen_, caret_->on());
 }
 
 void ScreenWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -310,12 +314,13 @@ void ScreenWindow::keyReleaseEvent(QKeyEvent* event) {
     heldReleaseTimer_.start();
 }
 
-void ScreenWindow::releaseHeldKey() {
+void ScreenWindow::releaseHeldKey(bool beforeOtherInput) {
     if (!heldRelease_) return;
     HeldRelease release = *heldRelease_;
     heldRelease_.reset();
     heldReleaseTimer_.stop();
     registry_.keyUp(screen_, release.code, release.shift);
+    if (beforeOtherInput && onLateKeyUp) onLateKeyUp();
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

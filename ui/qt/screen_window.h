@@ -13,6 +13,8 @@
 
 namespace ui::qt {
 
+class CaretBlink;
+
 class ScreenWindow : public QWidget {
     Q_OBJECT
   public:
@@ -30,6 +32,9 @@ class ScreenWindow : public QWidget {
 
     // Input reached the window while its screen is disabled behind a dialog.
     std::function<void()> onInputWhileDisabled;
+    // A held key release was sent because other input came: what its KeyUp
+    // asked for happened at the release, before that input.
+    std::function<void()> onLateKeyUp;
 
   protected:
     bool event(QEvent* event) override;
@@ -47,8 +52,9 @@ class ScreenWindow : public QWidget {
     // The key code a key event stands for: the physical key's, whatever the
     // layout and the modifiers.
     int keyCodeOf(const QKeyEvent& event) const;
-    // Sends the key release held back to see whether a repeat follows.
-    void releaseHeldKey();
+    // Sends the key release held back to see whether a repeat follows;
+    // beforeOtherInput when other input is about to be handled.
+    void releaseHeldKey(bool beforeOtherInput = true);
 
     // A key release that may be half of an X server's auto-repeat pair: the
     // server sends a held key's repeats as a release and a press at the same
@@ -63,6 +69,7 @@ class ScreenWindow : public QWidget {
 
     ScreenRegistry& registry_;
     Screen& screen_;
+    CaretBlink* caret_;
     ScreenWindow* owner_ = nullptr;
     bool closingFromModel_ = false;
     QPointF lastPosition_{-1, -1};

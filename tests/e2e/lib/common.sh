@@ -35,14 +35,32 @@ finish() {
 }
 trap finish EXIT
 
-# Starts the program, on a private X server started the first time.
+# Starts the program, on a private X server started the first time, in a
+# session like a desktop's: its own runtime folder.
 start_app() {
   if [ -z "$XVFB_PID" ]; then
     start_display
   fi
   export QT_QPA_PLATFORM=xcb
+  export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
   "$APP" >>"$E2E_TMP/app.log" 2>&1 &
   APP_PID=$!
+}
+
+# The X helper for what xdotool does not do (lib/xtool.py lists it); it
+# needs Debian's python3 with python3-xlib.
+xtool() { /usr/bin/python3 "$E2E_LIB/xtool.py" "$@"; }
+
+# Position of a window's client area on the screen, "X Y".
+window_position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
+
+# Fails unless the window is the topmost of the client windows.
+expect_on_top() {
+  local top
+  top=$(xtool stacking | tail -n 1)
+  [ "$top" = "$1" ] || fail "window $1 is not on top (top: $top, $(xdotool getwindowname "$top" 2>/dev/null))"
+  xwininfo -id "$1" | grep -q "Map State: IsViewable" || fail "window $1 is not visible"
 }
 
 start_display() {
@@ -208,4 +226,13 @@ expect_running() { kill -0 "$APP_PID" 2>/dev/null || fail "the program ended"; }
 
 expect_eq() { [ "$1" = "$2" ] || fail "${3:-value}: expected '$2', got '$1'"; }
 
-pass() { echo "PASS: $(basename "$0")"; }
+# A normal session prints nothing, and leaves nothing in its runtime folder.
+pass() {
+  if [ -s "$E2E_TMP/app.log" ]; then
+    fail "the program wrote to standard error or output"
+  fi
+  if [ -d "$E2E_TMP/runtime" ] && [ -n "$(ls -A "$E2E_TMP/runtime")" ]; then
+    fail "the program left $(ls -A "$E2E_TMP/runtime" | tr '\n' ' ')in its runtime folder"
+  fi
+  echo "PASS: $(basename "$0")"
+}
