@@ -66,9 +66,9 @@ class AbacusLayout {
 };
 
 // Fonts of the module.
-inline constexpr ui::Font kRangeFont{"Tahoma", 12, true};
-inline constexpr ui::Font kInstructionFont{"Tahoma", 14.25, true};
-inline constexpr ui::Font kBigFont{"Tahoma", 20.25, true};
+inline const ui::Font kRangeFont{"Tahoma", 12, true};
+inline const ui::Font kInstructionFont{"Tahoma", 14.25, true};
+inline const ui::Font kBigFont{"Tahoma", 20.25, true};
 
 // One label of the row "NUMERI ENTRO:" 10 ... 100, 1000.
 struct RangeChoice {

@@ -15,10 +15,10 @@ namespace {
 const ui::ScreenRegistration<Form16> kRegistration{"Form16"};
 
 constexpr ui::Color kFrameBlue = 0x0000ff;
-constexpr ui::Font kCaptionFont{"Tahoma", 12, true};
-constexpr ui::Font kTitleFont{"Tahoma", 15.75, true};
-constexpr ui::Font kWordsFont{"Tahoma", 20.25, true};
-constexpr ui::Font kDigitsFont{"Tahoma", 24, true};
+const ui::Font kCaptionFont{"Tahoma", 12, true};
+const ui::Font kTitleFont{"Tahoma", 15.75, true};
+const ui::Font kWordsFont{"Tahoma", 20.25, true};
+const ui::Font kDigitsFont{"Tahoma", 24, true};
 
 constexpr const char* kTypeANumber = "SCRIVI UN NUMERO!";
 constexpr const char* kWrongText = "TESTO ERRATO! CORREGGI!";

@@ -63,9 +63,9 @@ inline constexpr Protocol kMultiplicationProtocol{.attempt = Protocol::Attempt::
                                                   .refresh = Protocol::Refresh::RightProblems};
 
 namespace layout {
-inline constexpr ui::Font kDigitFont{"Courier New", 36, true};
-inline constexpr ui::Font kTitleFont{"MS Sans Serif", 13.5, true};
-inline constexpr ui::Font kSignFont{"MS Sans Serif", 24, true};
+inline const ui::Font kDigitFont{"Courier New", 36, true};
+inline const ui::Font kTitleFont{"MS Sans Serif", 13.5, true};
+inline const ui::Font kSignFont{"MS Sans Serif", 24, true};
 inline constexpr ui::Color kDarkBlue = 0x0000c0;
 inline constexpr ui::Color kBlue = 0x0000ff;
 // A cell of the board that shows one digit of the problem.

@@ -23,8 +23,8 @@ enum class Restart {
 // Layout pieces every exercise screen places at its own spot.
 namespace layout {
 inline constexpr const char* kBlackboard = "blackboard-exercise";
-inline constexpr ui::Font kScoreCaptionFont{"MS Sans Serif", 13.5, true};
-inline constexpr ui::Font kScoreValueFont{"MS Sans Serif", 24, true};
+inline const ui::Font kScoreCaptionFont{"MS Sans Serif", 13.5, true};
+inline const ui::Font kScoreValueFont{"MS Sans Serif", 24, true};
 ui::Props face(const char* asset, int left, int top);
 inline ui::Props neutralFace(int left, int top) {
     return face("face-neutral", left, top);

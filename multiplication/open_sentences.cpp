@@ -120,6 +120,7 @@ void Form11::Label6_Click() {
     advanceFocus();
     conteggio1 = 0;
     conteggio2 = 0;
+    contata = false;
 }
 
 void Form11::openBoxKeyPress(ui::TextBox& box, bool open, ui::Counter16& presses, int& keyAscii) {
@@ -139,14 +140,20 @@ void Form11::Text2_KeyPress(int& keyAscii) {
 
 void Form11::judgeRight(ui::TextBox& box, ui::Counter16 presses) {
     markRight(box);
-    if (presses == 2) esatto += 1;
+    if (presses == 2 && !contata) {
+        esatto += 1;
+        contata = true;
+    }
     showEsatti();
     setFeedback(frame::Feedback::Right);
 }
 
 void Form11::judgeWrong(ui::TextBox& box, ui::Counter16 presses) {
     markWrong(box);
-    if (presses == 2) errato += 1;
+    if (presses == 2 && !contata) {
+        errato += 1;
+        contata = true;
+    }
     setFeedback(frame::Feedback::Wrong);
 }
 

@@ -25,6 +25,10 @@ class Form11 : public frame::ExerciseFrame {
 
     ui::Variant pn, sn, p, c;
     ui::Counter16 conteggio1, conteggio2;
+    // The sentence has moved the score. Keys that type nothing (Shift, the
+    // arrows) leave the key counter at 2, and their release judges again:
+    // that judgement shows the face but scores the sentence no second time.
+    bool contata = false;
 
   private:
     bool opens(Open box) const { return c.number() == static_cast<int>(box); }
