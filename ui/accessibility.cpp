@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/control.h"
+#include "ui/screen.h"
 
 namespace ui {
 
@@ -91,6 +92,20 @@ bool isAccessible(const Control& control) {
         default:
             return !accessibleName(control).empty();
     }
+}
+
+std::optional<ClickPoint> pointToClick(const Screen& screen, const Control& control) {
+    ClickPoint centre{control.left + control.width / 2, control.top + control.height / 2};
+    if (screen.controlAt(centre.x, centre.y) == &control) return centre;
+    constexpr int kSteps = 8;
+    for (int i = 1; i < kSteps; ++i) {
+        for (int j = 1; j < kSteps; ++j) {
+            ClickPoint p{control.left + control.width * i / kSteps,
+                         control.top + control.height * j / kSteps};
+            if (screen.controlAt(p.x, p.y) == &control) return p;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace ui

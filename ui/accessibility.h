@@ -7,11 +7,13 @@
 // be looked at, or only to catch the mouse, is left out.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace ui {
 
 class Control;
+class Screen;
 
 enum class Role {
     None,          // left out: decoration, empty areas
@@ -32,5 +34,13 @@ bool isAccessible(const Control& control);
 // A caption as it is spoken: the runs of blanks that place its line breaks
 // read as one, and no blank at either end.
 std::string spokenText(const std::string& caption);
+
+struct ClickPoint {
+    int x = 0, y = 0;  // twips
+};
+// Where a click reaches the control when a screen reader presses it: its
+// centre, unless something lies over it there; nowhere when it is covered
+// all over.
+std::optional<ClickPoint> pointToClick(const Screen& screen, const Control& control);
 
 }  // namespace ui
