@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program keeps nothing and tells nothing: a tour of every screen, with
-# beeps through a running sound server and a session bus as on a desktop,
-# run under strace with HOME, the XDG folders and TMPDIR pointed at empty
+# beeps through a running sound server, a session bus and an accessibility
+# bus with a screen reader listening, as on a desktop, run under strace with HOME, the XDG folders and TMPDIR pointed at empty
 # folders. They stay empty, no file is opened for writing or created, and
 # the only sockets are the display's, the sound server's and the session
 # and accessibility buses'.
@@ -15,10 +15,11 @@ MODULE="Esercizi per la scuola primaria IL NUMERO: I numeri entro 1000 in letter
 
 start_display
 
-# A desktop session of our own: a sound server and a session bus, each with
-# its own folders, and the program's folders, all empty.
+# A desktop session of our own: a sound server, a session bus and an
+# accessibility bus, each with its own folders, and the program's folders,
+# all empty.
 SESSION="$E2E_TMP/session"
-mkdir -p -m 700 "$SESSION/run" "$SESSION/pulse-home" "$SESSION/runtime-snapshot"
+mkdir -p -m 700 "$SESSION/run" "$SESSION/pulse-home" "$SESSION/a11y-home" "$SESSION/runtime-snapshot"
 for folder in home config cache data state tmp; do mkdir -p "$E2E_TMP/user/$folder"; done
 export XDG_RUNTIME_DIR="$SESSION/run"
 HOME="$SESSION/pulse-home" pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
@@ -29,8 +30,13 @@ eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | {
   read -r pid
   echo "export DBUS_SESSION_BUS_ADDRESS='$address'; BUS_PID=$pid"
 })"
+unset AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+env -u DISPLAY HOME="$SESSION/a11y-home" XDG_CONFIG_HOME="$SESSION/a11y-home/.config" GSETTINGS_BACKEND=memory \
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/launcher.log" 2>&1 &
+LAUNCHER_PID=$!
+SCREEN_READER_PID=""
 cleanup_session() {
-  kill "$PULSE_PID" "$BUS_PID" 2>/dev/null || true
+  kill "$PULSE_PID" "$LAUNCHER_PID" "$BUS_PID" $SCREEN_READER_PID 2>/dev/null || true
   finish
 }
 trap cleanup_session EXIT
@@ -39,6 +45,19 @@ for i in $(seq 1 50); do
   sleep 0.1
 done
 [ -S "$XDG_RUNTIME_DIR/pulse/native" ] || { cat "$E2E_TMP/pulse.log" >&2; fail "the sound server did not start"; }
+# A screen reader: its status on the session bus, and a listener on the
+# accessibility bus, so the program reports every change of the tour.
+a11y_status() {
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+    string:org.a11y.Status string:ScreenReaderEnabled variant:boolean:true
+}
+for i in $(seq 1 50); do
+  a11y_status >/dev/null 2>&1 && break
+  sleep 0.1
+done
+a11y_status >/dev/null 2>&1 || { cat "$E2E_TMP/launcher.log" >&2; fail "no accessibility bus"; }
+/usr/bin/python3 "$E2E_LIB/a11y_listen.py" "$E2E_TMP/a11y-heard" >"$E2E_TMP/listener.log" 2>&1 &
+SCREEN_READER_PID=$!
 # What the session put in the runtime folder before the program ran.
 (cd "$XDG_RUNTIME_DIR" && find . | sort) >"$E2E_TMP/runtime.before"
 
@@ -114,6 +133,12 @@ click "$module" 43 519
 menu=$(wait_window "$MENU")
 click "$menu" 688 340  # "ESCI"
 wait_exit 20
+
+kill "$SCREEN_READER_PID"
+wait "$SCREEN_READER_PID" 2>/dev/null || true
+heard=$(cat "$E2E_TMP/a11y-heard" 2>/dev/null || echo 0)
+[ "$heard" -gt 0 ] || { cat "$E2E_TMP/listener.log" >&2; fail "the screen reader heard nothing of the tour"; }
+echo "the screen reader heard $heard events"
 
 for folder in home config cache data state tmp; do
   left=$(find "$E2E_TMP/user/$folder" -mindepth 1 | head -n 5)

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <cmath>
 
 #include "ui/qt/resources.h"
@@ -81,11 +82,12 @@ void QtHost::screenLoaded(Screen& screen) {
     } else {
         QRect place(QPoint(0, 0), window->size());
         if (previous) {
-            place.moveTopLeft(previous->normalGeometry().topLeft());
+            place.moveTopLeft(normalPlace(*previous).topLeft());
         } else if (QScreen* desktop = QGuiApplication::primaryScreen()) {
             place.moveCenter(desktop->availableGeometry().center());
         }
         window->setGeometry(place);
+        normalPlaces_[window] = place;
         showSized(*window);
     }
     window->raise();
@@ -96,7 +98,7 @@ void QtHost::showSized(ScreenWindow& window) {
     switch (size_) {
         case WindowSize::FullScreen:
             window.showFullScreen();
-            settleWithoutWindowManager(window, window.normalGeometry());
+            settleWithoutWindowManager(window);
             break;
         case WindowSize::Maximized:
             window.showMaximized();
@@ -108,29 +110,40 @@ void QtHost::showSized(ScreenWindow& window) {
 }
 
 void QtHost::toggleFullScreen() {
-    size_ = size_ == WindowSize::FullScreen ? WindowSize::Normal : WindowSize::FullScreen;
+    bool entering = size_ != WindowSize::FullScreen;
+    size_ = entering ? WindowSize::FullScreen : WindowSize::Normal;
     for (auto& [screen, window] : windows_) {
         if (window->owner() || !window->isVisible()) continue;
-        QRect normal = window->normalGeometry();
-        if (size_ == WindowSize::FullScreen) {
+        if (entering) {
+            normalPlaces_[window] = window->isMaximized() ? window->normalGeometry() : window->geometry();
             window->showFullScreen();
         } else {
             window->showNormal();
         }
-        settleWithoutWindowManager(*window, normal);
+        settleWithoutWindowManager(*window);
     }
 }
 
-void QtHost::settleWithoutWindowManager(ScreenWindow& window, QRect normal) {
-    QTimer::singleShot(kWindowManagerWait, &window, [&window, normal] {
+void QtHost::settleWithoutWindowManager(ScreenWindow& window) {
+    QTimer::singleShot(kWindowManagerWait, &window, [this, &window] {
         QScreen* desktop = window.QWidget::screen();
         if (!desktop || window.isMinimized() || window.isMaximized()) return;
-        if (window.isFullScreen()) {
-            if (window.geometry() != desktop->geometry()) window.setGeometry(desktop->geometry());
-        } else if (window.size() != normal.size()) {
-            window.setGeometry(normal);
+        if (size_ == WindowSize::FullScreen) {
+            // Through its window: a widget moved or resized leaves full screen.
+            if (window.geometry() != desktop->geometry())
+                window.windowHandle()->setGeometry(desktop->geometry());
+        } else if (size_ == WindowSize::Normal) {
+            QRect normal = normalPlace(window);
+            if (window.size() != normal.size()) window.setGeometry(normal);
         }
     });
+}
+
+QRect QtHost::normalPlace(const ScreenWindow& window) const {
+    if (window.isMaximized()) return window.normalGeometry();  // a window manager keeps it
+    auto it = normalPlaces_.find(&window);
+    bool enlarged = window.isFullScreen() || window.size() != window.designSize();
+    return enlarged && it != normalPlaces_.end() ? it->second : window.geometry();
 }
 
 void QtHost::windowStateChanged(ScreenWindow& window) {
@@ -184,6 +197,7 @@ void QtHost::screenUnloaded(Screen& screen) {
     auto it = windows_.find(&screen);
     if (it == windows_.end()) return;
     it->second->closeFromModel();
+    normalPlaces_.erase(it->second);
     windows_.erase(it);
 }
 

@@ -43,8 +43,10 @@ class QtHost : public QObject, public ScreenHost {
     void showSized(ScreenWindow& window);
     // Without a window manager nobody makes a window fill the screen, nor
     // gives it back its size afterwards: the window does it itself.
-    void settleWithoutWindowManager(ScreenWindow& window, QRect normal);
+    void settleWithoutWindowManager(ScreenWindow& window);
     void windowStateChanged(ScreenWindow& window);
+    // Where a screen's window stands, or stood before it was enlarged.
+    QRect normalPlace(const ScreenWindow& window) const;
     // Dialogs take the scale of their screen and stay centred over it.
     void fitDialogs(ScreenWindow& owner);
     void fitDialog(ScreenWindow& dialog, ScreenWindow& owner);
@@ -53,6 +55,9 @@ class QtHost : public QObject, public ScreenHost {
     std::map<const Screen*, ScreenWindow*> windows_;
     std::vector<std::function<void()>> focusMoves_;  // asked for, waiting for delivered input
     WindowSize size_ = WindowSize::Normal;
+    // Where each enlarged window goes back to: without a window manager the
+    // toolkit loses it.
+    std::map<const ScreenWindow*, QRect> normalPlaces_;
 };
 
 }  // namespace ui::qt

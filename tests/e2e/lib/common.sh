@@ -233,3 +233,25 @@ pass() {
   fi
   echo "PASS: $(basename "$0")"
 }
+
+# Where a point of a screen (pixels at 100 %) shows in its window, enlarged
+# to fill it: the screen scaled uniformly, centred. The screen's size at
+# 100 % is the third and fourth argument (a large screen by default).
+scaled() {
+  local win="$1" x="$2" y="$3" sw="${4:-792}" sh="${5:-566}" w h
+  IFS=x read -r w h <<<"$(window_size "$win")"
+  awk -v w="$w" -v h="$h" -v sw="$sw" -v sh="$sh" -v x="$x" -v y="$y" 'BEGIN {
+    s = w / sw; if (h / sh < s) s = h / sh
+    ox = int((w - sw * s) / 2); oy = int((h - sh * s) / 2)
+    printf "%d %d\n", ox + x * s, oy + y * s }'
+}
+
+# Waits until a window has a size, "WxH".
+wait_size() {
+  local win="$1" size="$2" i
+  for i in $(seq 1 50); do
+    [ "$(window_size "$win")" = "$size" ] && return 0
+    sleep 0.1
+  done
+  fail "window $win is $(window_size "$win"), not $size"
+}
