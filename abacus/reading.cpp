@@ -21,6 +21,7 @@ ui::Props rangeAt(std::size_t i) {
 ui::Props digitBox(Place place, int tabIndex) {
     ui::Props props = kAbacus.digit(place);
     props.backColor = ui::kBoardGreen;
+    props.borderStyle = 1;
     props.pointer = ui::Pointer::Pen;
     props.tabIndex = tabIndex;
     return props;

@@ -184,14 +184,14 @@ void Form16::Form_Load() {
     Text4.enabled = false;
 }
 
-void Form16::showResult(ui::Label& label, const std::string& text) {
-    label.font.size = 24;
+void Form16::showResult(ui::Label& label, const std::string& text, double size) {
+    label.font.size = size;
     label.foreColor = ui::kBlack;
     label.caption = text;
 }
 
 void Form16::showMessage(ui::Label& label, const char* message) {
-    label.font.size = 12;
+    label.font.size = kMessageSize;
     label.foreColor = ui::kRed;
     label.caption = message;
 }
@@ -220,7 +220,7 @@ void Form16::Image1_Click() {
         // Four digits reach 9999, past the last word of the table.
         showMessage(Label1, kWrongText);
     } else {
-        showResult(Label1, parole.word(static_cast<int>(c)));
+        showResult(Label1, parole.word(static_cast<int>(c)), kWordsResultSize);
     }
 }
 
@@ -236,7 +236,7 @@ void Form16::Text2_DblClick() {
 
 void Form16::Image2_Click() {
     controllotesto = 0;
-    showResult(Label2, "");
+    showResult(Label2, "", kDigitsResultSize);
     for (int i = 0; i <= parole.last(); ++i) {
         if (parole.word(i) == Text2.text) {
             controllotesto += 1;

@@ -68,9 +68,16 @@ class Form16 : public ui::Screen {
     void Text4_DblClick();
     void Image4_Click();
 
-    // The upper pane's result labels show a result in black at 24 points, or
-    // a message in red at 12.
-    static void showResult(ui::Label& label, const std::string& text);
+  public:
+    // The upper pane's result labels show a result in black, the digits at
+    // 24 points and the words at 21, the largest size at which every word
+    // of the table stands whole in Label1; or a message in red at 12.
+    static constexpr double kDigitsResultSize = 24;
+    static constexpr double kWordsResultSize = 21;
+    static constexpr double kMessageSize = 12;
+
+  private:
+    static void showResult(ui::Label& label, const std::string& text, double size);
     static void showMessage(ui::Label& label, const char* message);
     // A lower answer box against the text it expects.
     void judge(ui::TextBox& box, const std::string& expected);

@@ -79,6 +79,7 @@ ui::Props answerBox(int left, int top, int width, int height, ui::Font font, int
             .backColor = ui::kBoardGreen,
             .font = font,
             .alignment = ui::Align::Centre,
+            .borderStyle = 1,
             .pointer = pointer,
             .tabIndex = tabIndex};
 }

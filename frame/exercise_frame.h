@@ -54,7 +54,7 @@ ui::Props creditFooter();
 // A title or caption in white on the board.
 ui::Props whiteLabel(int left, int top, int width, int height, const char* caption, ui::Font font,
                      ui::Align alignment = ui::Align::Left);
-// An answer box: white text on the board's green.
+// An answer box: white text on the board's green, in a single-line frame.
 ui::Props answerBox(int left, int top, int width, int height, ui::Font font, int tabIndex,
                     ui::Pointer pointer = ui::Pointer::Pen);
 }  // namespace layout

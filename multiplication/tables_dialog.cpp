@@ -27,7 +27,7 @@ Form21::Form21()
                         .width = 4845,
                         .height = 3600,
                         .backColor = 0xe0e0e0,
-                        .picture = "blackboard-small"}),
+                        .picture = "blackboard-dialog"}),
       Label1(this, "Label1", message(600, 615, "HAI ESAURITO LE POSSIBILITÀ DI QUESTA TABELLINA")),
       Label2(this, "Label2", message(1560, 255, "VUOI RIPETERLA?")),
       Label3(this, "Label3", answer(840, "SÌ")),

@@ -27,7 +27,7 @@ Form19::Form19()
                         .width = 4830,
                         .height = 3615,
                         .backColor = 0xffffc0,
-                        .picture = "blackboard-small"}),
+                        .picture = "blackboard-dialog"}),
       Label1(this, "Label1",
              whiteLabel(120, 720, 4575, 615, "HAI ESAURITO LE POSSIBILITÀ DI QUESTA NUMERAZIONE.",
                         kMessageFont, ui::Align::Centre)),

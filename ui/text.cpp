@@ -106,27 +106,58 @@ std::string utf8(char32_t code) {
     return out;
 }
 
-std::vector<std::string> wrapCaption(const std::string& caption, double width,
-                                     const std::function<double(const std::string&)>& measure) {
-    std::vector<std::string> lines;
-    std::string line;
-    bool lineHasWord = false;
-    std::string blanks;  // the run of blanks since the last word
+namespace {
+
+// A caption as words, each with the run of blanks before it. A lone opening
+// bracket holds on to the word after it and a lone closing one to the word
+// before it, so that no line ends in "(" nor starts with ")".
+struct CaptionWord {
+    std::string blanks;
+    std::string word;
+};
+
+bool onlyOf(const std::string& word, char c) {
+    return !word.empty() && word.find_first_not_of(c) == std::string::npos;
+}
+
+std::vector<CaptionWord> captionWords(const std::string& caption, std::string& trailingBlanks) {
+    std::vector<CaptionWord> words;
+    std::string blanks;
     std::size_t i = 0;
     while (i < caption.size()) {
         std::size_t j = i;
         if (caption[i] == ' ') {
             while (j < caption.size() && caption[j] == ' ') ++j;
             blanks = caption.substr(i, j - i);
-            i = j;
-            continue;
+        } else {
+            while (j < caption.size() && caption[j] != ' ') ++j;
+            std::string word = caption.substr(i, j - i);
+            if (!words.empty() && (onlyOf(words.back().word, '(') || onlyOf(word, ')'))) {
+                words.back().word += blanks + word;
+            } else {
+                words.push_back({blanks, word});
+            }
+            blanks.clear();
         }
-        while (j < caption.size() && caption[j] != ' ') ++j;
-        std::string word = caption.substr(i, j - i);
         i = j;
+    }
+    trailingBlanks = blanks;
+    return words;
+}
+
+}  // namespace
+
+std::vector<std::string> wrapCaption(const std::string& caption, double width,
+                                     const std::function<double(const std::string&)>& measure) {
+    std::vector<std::string> lines;
+    std::string line;
+    bool lineHasWord = false;
+    std::string trailingBlanks;
+    for (const CaptionWord& next : captionWords(caption, trailingBlanks)) {
+        const std::string& word = next.word;
         // Blanks before the first word of the caption stay; at a break they go.
-        std::string candidate = lineHasWord ? line + blanks + word : (lines.empty() ? blanks + word : word);
-        blanks.clear();
+        std::string candidate =
+            lineHasWord ? line + next.blanks + word : (lines.empty() ? next.blanks + word : word);
         if (lineHasWord && measure(candidate) > width) {
             lines.push_back(line);
             candidate = word;
@@ -145,7 +176,7 @@ std::vector<std::string> wrapCaption(const std::string& caption, double width,
         line = candidate;
         lineHasWord = true;
     }
-    if (lineHasWord || lines.empty()) lines.push_back(lineHasWord ? line : blanks);
+    if (lineHasWord || lines.empty()) lines.push_back(lineHasWord ? line : trailingBlanks);
     return lines;
 }
 

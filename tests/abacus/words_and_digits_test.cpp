@@ -58,7 +58,7 @@ class WordsAndDigitsTest : public ::testing::Test {
     }
 };
 
-TEST_F(WordsAndDigitsTest, DigitsAreWrittenInWordsInBlackAt24Points) {
+TEST_F(WordsAndDigitsTest, DigitsAreWrittenInWordsInBlackAtTheWordsSize) {
     struct Case {
         const char* typed;
         const char* words;
@@ -68,7 +68,7 @@ TEST_F(WordsAndDigitsTest, DigitsAreWrittenInWordsInBlackAt24Points) {
         driver.doubleClick("Text1");
         typeIn("Text1", c.typed);
         driver.click("Image1");
-        EXPECT_EQ(shown("Label1"), (Shown{c.words, 24, ui::kBlack})) << c.typed;
+        EXPECT_EQ(shown("Label1"), (Shown{c.words, abacus::Form16::kWordsResultSize, ui::kBlack})) << c.typed;
     }
 }
 
@@ -77,7 +77,7 @@ TEST_F(WordsAndDigitsTest, AnEmptyBoxAsksForANumberInRedUntilTheNextValidOne) {
     EXPECT_EQ(shown("Label1"), (Shown{"SCRIVI UN NUMERO!", 12, ui::kRed}));
     typeIn("Text1", "7");
     driver.click("Image1");
-    EXPECT_EQ(shown("Label1"), (Shown{"SETTE", 24, ui::kBlack}));
+    EXPECT_EQ(shown("Label1"), (Shown{"SETTE", abacus::Form16::kWordsResultSize, ui::kBlack}));
 }
 
 // Four digits reach 9999, past the last word: the child is told the text is

@@ -22,12 +22,12 @@ HAPPY="#8c2a1c"  # the happy face's mouth
 TEAR="#7fcfff"   # the sad face's tear
 
 # Column addition, in pixels (left top width height).
-TENS_BOX="392 272 73 73"   # Text5
+TENS_BOX="394 274 69 69"   # inside the frame of Text5
 # The tens box beside its middle, where the caret of the empty box stands:
 # any digit reaches into one of the two.
 TENS_LEFT="394 272 28 73"
 TENS_RIGHT="435 272 28 73"
-UNITS_BOX="472 272 73 73"  # Text6
+UNITS_BOX="474 274 69 69"  # inside the frame of Text6
 ADDITION_FACE="624 272 64 64"
 # Numbers in digits.
 ANSWER="424 176 161 113"   # Text1

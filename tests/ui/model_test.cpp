@@ -411,4 +411,14 @@ TEST(Wrap, CaptionsBreakAtRunsOfBlanks) {
     EXPECT_EQ(ui::wrapCaption("", 3, measure), (Lines{""}));
 }
 
+TEST(Wrap, ABracketStaysWithTheWordItEncloses) {
+    auto measure = [](const std::string& s) { return double(s.size()); };
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(ui::wrapCaption("TABELLINE DI PRODOTTI    ( entro 81)", 26, measure),
+              (Lines{"TABELLINE DI PRODOTTI", "( entro 81)"}));
+    EXPECT_EQ(ui::wrapCaption("CON CAMBIO ( somma entro 99 )", 22, measure),
+              (Lines{"CON CAMBIO ( somma", "entro 99 )"}));
+    EXPECT_EQ(ui::wrapCaption("(", 3, measure), (Lines{"("}));
+}
+
 }  // namespace

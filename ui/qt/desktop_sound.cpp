@@ -8,11 +8,12 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 #include <numbers>
+#include <string>
 #include <vector>
 
 namespace ui::qt {
@@ -56,10 +57,23 @@ bool userHasCookie() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     std::string config = configHome && *configHome ? configHome : std::string(home ? home : "") + "/.config";
     std::string base = home ? home : "";
-    for (const std::string& path : {config + "/pulse/cookie", base + "/.pulse-cookie", base + "/.pulse/cookie"}) {
+    for (const std::string& path :
+         {config + "/pulse/cookie", base + "/.pulse-cookie", base + "/.pulse/cookie"}) {
         if (::access(path.c_str(), R_OK) == 0) return true;
     }
     return false;
+}
+
+// The server to talk to: the one named in the environment, or the session's
+// own socket where it exists. Left to itself the library would make its
+// runtime folder (in XDG_RUNTIME_DIR, or a link in the home folder) just to
+// look there; a session with no sound server gets the display's bell.
+std::string serverAddress() {
+    if (const char* named = std::getenv("PULSE_SERVER"); named && *named) return named;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime || !*runtime) return {};
+    std::string socket = std::string(runtime) + "/pulse/native";
+    return ::access(socket.c_str(), F_OK) == 0 ? "unix:" + socket : std::string();
 }
 
 }  // namespace
@@ -72,15 +86,22 @@ struct DesktopSound::Server {
     std::vector<std::int16_t> tone = alertTone();
 
     bool connect() {
-        pa_proplist* about = properties({{PA_PROP_APPLICATION_NAME, "Aritmetica"},
-                                         {PA_PROP_APPLICATION_ID, "it.scuola.Aritmetica"},
-                                         {PA_PROP_APPLICATION_ICON_NAME, "it.scuola.Aritmetica"}});
+        std::string server = serverAddress();
+        if (server.empty()) return false;
+        // The menu entry's id names the program and its icon in the desktop's
+        // sound settings.
+        std::string id = QGuiApplication::desktopFileName().toStdString();
+        pa_proplist* about = properties({{PA_PROP_APPLICATION_NAME, "Aritmetica"}});
+        if (!id.empty()) {
+            pa_proplist_sets(about, PA_PROP_APPLICATION_ID, id.c_str());
+            pa_proplist_sets(about, PA_PROP_APPLICATION_ICON_NAME, id.c_str());
+        }
         context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop), "Aritmetica", about);
         pa_proplist_free(about);
         if (!context) return false;
         if (!userHasCookie()) pa_context_load_cookie_from_file(context, "/dev/zero");
         // Never start a sound server of our own: that would write its files.
-        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        if (pa_context_connect(context, server.c_str(), PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
             pa_context_unref(context);
             context = nullptr;
             return false;
@@ -92,9 +113,8 @@ struct DesktopSound::Server {
 
     void play() {
         pa_sample_spec spec{PA_SAMPLE_S16NE, kRate, 1};
-        pa_proplist* about = properties({{PA_PROP_MEDIA_ROLE, "event"},
-                                         {PA_PROP_EVENT_ID, "bell"},
-                                         {PA_PROP_MEDIA_NAME, "Avviso"}});
+        pa_proplist* about = properties(
+            {{PA_PROP_MEDIA_ROLE, "event"}, {PA_PROP_EVENT_ID, "bell"}, {PA_PROP_MEDIA_NAME, "Avviso"}});
         pa_stream* stream = pa_stream_new_with_proplist(context, "Avviso", &spec, nullptr, about);
         pa_proplist_free(about);
         if (!stream) return;
@@ -110,8 +130,8 @@ struct DesktopSound::Server {
         auto* server = static_cast<Server*>(data);
         switch (pa_stream_get_state(stream)) {
             case PA_STREAM_READY:
-                pa_stream_write(stream, server->tone.data(), server->tone.size() * sizeof(std::int16_t), nullptr,
-                                0, PA_SEEK_RELATIVE);
+                pa_stream_write(stream, server->tone.data(), server->tone.size() * sizeof(std::int16_t),
+                                nullptr, 0, PA_SEEK_RELATIVE);
                 if (pa_operation* drain = pa_stream_drain(stream, &Server::drained, nullptr)) {
                     pa_operation_unref(drain);
                 }

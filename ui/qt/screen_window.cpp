@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "ui/keys.h"
+#include "ui/qt/caret_blink.h"
 #include "ui/qt/resources.h"
 #include "ui/qt/screen_accessibility.h"
 #include "ui/qt/screen_painter.h"
@@ -117,6 +118,7 @@ ScreenWindow::ScreenWindow(ScreenRegistry& registry, Screen& screen)
     : QWidget(nullptr, Qt::Window),
       registry_(registry),
       screen_(screen),
+      caret_(new CaretBlink(this, screen, [this](const QRectF& pixels) { return toWindow(pixels); })),
       designSize_(static_cast<int>(std::lround(screen.width / kTwipsPerPixel)),
                   static_cast<int>(std::lround(screen.height / kTwipsPerPixel))) {
     heldReleaseTimer_.setSingleShot(true);
@@ -159,11 +161,15 @@ QPointF ScreenWindow::twipsAt(QPointF position) const {
     return (position - content.topLeft()) * (kTwipsPerPixel / scale());
 }
 
-QRect ScreenWindow::windowRectOf(const Control& control) const {
+QRectF ScreenWindow::toWindow(const QRectF& pixels) const {
     QRectF content = contentRect();
-    double pixels = scale() / kTwipsPerPixel;
-    return QRectF(content.left() + control.left * pixels, content.top() + control.top * pixels,
-                  control.width * pixels, control.height * pixels)
+    double s = scale();
+    return QRectF(content.topLeft() + pixels.topLeft() * s, pixels.size() * s);
+}
+
+QRect ScreenWindow::windowRectOf(const Control& control) const {
+    return toWindow(QRectF(control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
+                           control.width / kTwipsPerPixel, control.height / kTwipsPerPixel))
         .toAlignedRect();
 }
 
@@ -286,7 +292,7 @@ void ScreenWindow::paintEvent(QPaintEvent*) {
     painter.translate(content.topLeft());
     painter.scale(scale(), scale());
     painter.setClipRect(QRectF(QPointF(0, 0), QSizeF(designSize_)));
-    paintScreen(painter, screen_);
+    paintScreen(painter, screen_, caret_->on());
 }
 
 void ScreenWindow::resizeEvent(QResizeEvent* event) {

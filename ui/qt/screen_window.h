@@ -18,6 +18,7 @@ class QTouchEvent;
 
 namespace ui::qt {
 
+class CaretBlink;
 class ScreenAccessibility;
 
 class ScreenWindow : public QWidget {
@@ -45,9 +46,10 @@ class ScreenWindow : public QWidget {
     QRectF contentRect() const;
     // A dialog takes the scale of the screen it stands over.
     void setDialogScale(double scale);
-    // A point of the window in the screen's twips, and a control's place in
-    // the window.
+    // A point of the window in the screen's twips, a rectangle of the
+    // screen (pixels at 100 %) in the window, and a control's place there.
     QPointF twipsAt(QPointF position) const;
+    QRectF toWindow(const QRectF& pixels) const;
     QRect windowRectOf(const Control& control) const;
     ScreenAccessibility& accessibility() const { return *accessibility_; }
 
@@ -112,6 +114,7 @@ class ScreenWindow : public QWidget {
 
     ScreenRegistry& registry_;
     Screen& screen_;
+    CaretBlink* caret_;
     ScreenWindow* owner_ = nullptr;
     QSize designSize_;
     bool closingFromModel_ = false;

@@ -226,10 +226,13 @@ expect_running() { kill -0 "$APP_PID" 2>/dev/null || fail "the program ended"; }
 
 expect_eq() { [ "$1" = "$2" ] || fail "${3:-value}: expected '$2', got '$1'"; }
 
-# A normal session prints nothing.
+# A normal session prints nothing, and leaves nothing in its runtime folder.
 pass() {
   if [ -s "$E2E_TMP/app.log" ]; then
     fail "the program wrote to standard error or output"
+  fi
+  if [ -d "$E2E_TMP/runtime" ] && [ -n "$(ls -A "$E2E_TMP/runtime")" ]; then
+    fail "the program left $(ls -A "$E2E_TMP/runtime" | tr '\n' ' ')in its runtime folder"
   fi
   echo "PASS: $(basename "$0")"
 }
