@@ -15,16 +15,15 @@ start_display
 # through the screen reader's status, as on a desktop without that.
 SESSION="$E2E_TMP/session"
 mkdir -p "$SESSION/home"
-export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p -m 700 "$SESSION/run"
 unset AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON
-eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | {
+eval "$(XDG_RUNTIME_DIR="$SESSION/run" dbus-daemon --session --fork --print-address=1 --print-pid=1 | {
   read -r address
   read -r pid
   echo "export DBUS_SESSION_BUS_ADDRESS='$address'; BUS_PID=$pid"
 })"
-env -u DISPLAY HOME="$SESSION/home" XDG_CONFIG_HOME="$SESSION/home/.config" GSETTINGS_BACKEND=memory \
-  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/launcher.log" 2>&1 &
+env -u DISPLAY XDG_RUNTIME_DIR="$SESSION/run" HOME="$SESSION/home" XDG_CONFIG_HOME="$SESSION/home/.config" \
+  GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/launcher.log" 2>&1 &
 LAUNCHER_PID=$!
 cleanup_session() {
   kill "$LAUNCHER_PID" "$BUS_PID" 2>/dev/null || true

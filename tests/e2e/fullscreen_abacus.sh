@@ -10,18 +10,6 @@ MODULE="Esercizi per la scuola primaria IL NUMERO: I numeri entro 1000 in letter
 BLUE="#0000FF"
 DISPLAY_SIZE="1280x1024"
 
-# The module's screens share their caption: a window of it other than one.
-wait_other_window() {
-  local pattern="$1" old="$2" i id
-  for i in $(seq 1 100); do
-    for id in $(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null || true); do
-      [ "$id" != "$old" ] && { sleep 0.2; echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  fail "no new window '$pattern'"
-}
-
 # A rectangle of the screen at 100 % (x y w h), as the enlarged window shows it.
 scaled_area() {
   local win="$1" x="$2" y="$3" w="$4" h="$5" x2 y2

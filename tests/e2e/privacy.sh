@@ -69,18 +69,6 @@ HOME="$E2E_TMP/user/home" XDG_CONFIG_HOME="$E2E_TMP/user/config" XDG_CACHE_HOME=
   "$APP" >>"$E2E_TMP/app.log" 2>&1 &
 APP_PID=$!
 
-# A new window with this caption, not the one given.
-wait_next_window() {
-  local pattern="$1" old="$2" i id
-  for i in $(seq 1 100); do
-    for id in $(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null); do
-      [ "$id" != "$old" ] && { sleep 0.2; echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  fail "no new window '$pattern'"
-}
-
 title=$(wait_window "$TITLE" 30)
 click "$title" 389 508
 info=$(wait_window "$INFO")
@@ -92,7 +80,7 @@ menu=$(wait_window "$MENU")
 for entry in "144 140" "160 188" "144 228" "380 280" "380 328" "388 376" "384 424" \
   "644 92" "644 136" "660 184" "664 232" "644 276"; do
   click "$menu" $entry
-  screen=$(wait_next_window ".+" "$menu")
+  screen=$(wait_other_window ".+" "$menu")
   click "$screen" 148 512
   type_text "$screen" "5"
   click "$screen" 43 519
@@ -123,11 +111,11 @@ click "$menu" 144 96
 module=$(wait_window "$MODULE")
 for entry in "240 162" "488 290" "392 384" "392 474"; do
   click "$module" $entry
-  screen=$(wait_next_window "$MODULE" "$module")
+  screen=$(wait_other_window "$MODULE" "$module")
   click "$screen" 704 450
   type_text "$screen" "5"
   click "$screen" 43 519
-  module=$(wait_next_window "$MODULE" "$screen")
+  module=$(wait_other_window "$MODULE" "$screen")
 done
 click "$module" 43 519
 menu=$(wait_window "$MENU")

@@ -120,6 +120,23 @@ wait_window() {
   fail "no window '$pattern' (windows: $(window_names | tr '\n' '|'))"
 }
 
+# Prints the id of a visible window whose caption matches, other than the
+# one given: screens that share a caption replace one another.
+wait_other_window() {
+  local pattern="$1" old="$2" i id
+  for i in $(seq 1 100); do
+    for id in $(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null || true); do
+      if [ "$id" != "$old" ]; then
+        sleep 0.2
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  fail "no new window '$pattern' (windows: $(window_names | tr '\n' '|'))"
+}
+
 # Waits until no visible window's caption matches.
 wait_window_gone() {
   local pattern="$1" timeout="${2:-10}" i
