@@ -401,6 +401,11 @@ void ScreenWindow::touch(QTouchEvent* event) {
                 break;
         }
     }
+    if (event->type() == QEvent::TouchEnd && touch_) {
+        // The touch ended with no word of the finger: what it held is let go.
+        registry_.mouseUpOutside(screen_, kLeftButton, shift);
+        touch_.reset();
+    }
 }
 
 int ScreenWindow::keyCodeOf(const QKeyEvent& event) const {
