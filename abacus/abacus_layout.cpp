@@ -20,10 +20,22 @@ constexpr std::array<PlaceInfo, 4> kPlaceInfo = {{
     {"da", 10, kRed, 9, 6120, 6360},
     {"u", 1, kBlue, 9, 7200, 7440},
 }};
+// The places as the child says them, in the same order.
+constexpr std::array<const char*, 4> kPlaceNames = {"migliaia", "centinaia", "decine", "unità"};
 constexpr int kBaseLeft = 3840;
 constexpr int kBaseRight = 7800;
 constexpr int kHeadingMargin = 240;
 }  // namespace
+
+std::string beadName(Place place) {
+    static constexpr std::array<const char*, 4> kColours = {"gialla", "verde", "rossa", "blu"};
+    auto i = static_cast<std::size_t>(place);
+    return std::string("pallina ") + kColours[i] + " delle " + kPlaceNames[i];
+}
+
+std::string rodName(Place place) {
+    return std::string("asta delle ") + kPlaceNames[static_cast<std::size_t>(place)];
+}
 
 const PlaceInfo& AbacusLayout::info(Place place) {
     return kPlaceInfo[static_cast<std::size_t>(place)];
@@ -51,7 +63,8 @@ ui::Props AbacusLayout::rod(Place place) const {
             .y1 = base_,
             .x2 = x,
             .y2 = rodTop(),
-            .borderWidth = 2};
+            .borderWidth = 2,
+            .accessibleName = rodName(place)};
 }
 
 ui::Props AbacusLayout::bead(Place place, int position) const {
@@ -61,7 +74,8 @@ ui::Props AbacusLayout::bead(Place place, int position) const {
             .height = kBeadSize,
             .fillColor = info(place).color,
             .borderColor = ui::kBlack,
-            .geometry = ui::Geometry::Circle};
+            .geometry = ui::Geometry::Circle,
+            .accessibleName = beadName(place)};
 }
 
 ui::Props AbacusLayout::heading(Place place, const char* caption) const {
@@ -130,7 +144,9 @@ ui::Props computerPicture(int left, int top, const char* toolTip) {
 }
 
 ui::Props backPicture(const char* toolTip) {
-    return frame::layout::backPicture(toolTip);
+    ui::Props props = frame::layout::backPicture(toolTip);
+    props.accessibleName = "TORNA AL MENU";
+    return props;
 }
 
 ui::Props face(const char* asset, int left, int top) {

@@ -29,6 +29,11 @@ struct PlaceInfo {
     int rodX;
 };
 
+// What a screen reader calls a bead and a rod: the bead's colour and the
+// place, "pallina blu delle unità", "asta delle unità".
+std::string beadName(Place place);
+std::string rodName(Place place);
+
 inline constexpr ui::Color kYellow = 0xffff00;
 inline constexpr ui::Color kGreen = 0x00c000;
 inline constexpr ui::Color kRed = 0xff0000;

@@ -73,7 +73,8 @@ ui::Props bead(Colour colour, int index) {
             .pointer = ui::Pointer::Hand,
             .picture = info.picture,
             .stretch = true,
-            .dragIcon = info.dragIcon};
+            .dragIcon = info.dragIcon,
+            .accessibleName = beadName(info.place)};
 }
 
 // An invisible area over a rod, from 360 left of its line to 375 right of it.

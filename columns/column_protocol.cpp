@@ -55,6 +55,9 @@ void ColumnExercise<Count>::Form_Load() {
     ExerciseFrame::Form_Load();
     boxes_.tens.enabled = false;
     boxes_.units.enabled = false;
+    // A screen reader names the boxes after the columns they stand under.
+    boxes_.units.accessibleName = "unità";
+    boxes_.tens.accessibleName = "decine";
 }
 
 template <class Count>

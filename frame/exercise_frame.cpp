@@ -10,7 +10,18 @@ namespace frame {
 namespace layout {
 
 ui::Props face(const char* asset, int left, int top) {
-    return {.left = left, .top = top, .width = 960, .height = 960, .picture = asset, .stretch = true};
+    // Named for what each face tells the child.
+    std::string_view picture = asset;
+    const char* meaning = picture == "face-happy" ? "risposta giusta"
+                          : picture == "face-sad" ? "risposta sbagliata"
+                                                  : "in attesa della risposta";
+    return {.left = left,
+            .top = top,
+            .width = 960,
+            .height = 960,
+            .picture = asset,
+            .stretch = true,
+            .accessibleName = meaning};
 }
 
 ui::Props scoreCaption(const char* caption, int left, int top, int width, int height, ui::Align alignment) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "ui/screen.h"
 #include "ui/text.h"

@@ -8,9 +8,10 @@ packages=(
   fonts-liberation fonts-dejavu-core fonts-dejavu-extra fonts-wine python3-fonttools
   libgtest-dev libgmock-dev libbenchmark-dev
   # The end-to-end tests: an X server, a window manager, keyboard layouts,
-  # a sound server, a session bus, strace.
+  # a sound server, a session bus, an accessibility bus and a client of it
+  # as a screen reader uses, strace.
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick openbox python3-xlib
-  pulseaudio pulseaudio-utils dbus-daemon at-spi2-core strace
+  pulseaudio pulseaudio-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi strace
   # Installing and packaging: icons, the package and its checks.
   librsvg2-bin dpkg-dev lintian desktop-file-utils appstream man-db
   # The tests run a second time in the children's locale.

@@ -71,6 +71,9 @@ struct Props {
     int borderWidth = 1;
     Switch visible = true;
     Switch enabled = true;
+    // What a screen reader calls the control where neither its caption nor
+    // its tooltip says it (a face, a bead, a rod); see ui/accessibility.h.
+    std::string accessibleName{};
 };
 
 class Control : public Props {

@@ -13,23 +13,6 @@ BLUE="#0000FF"
 HAPPY_MOUTH="#8C2A1C"
 SAD_TEAR="#7FCFFF"
 
-# The module's screens share their caption: wait for a window of it other
-# than the one that was in front.
-wait_other_window() {
-  local pattern="$1" old="$2" i id
-  for i in $(seq 1 100); do
-    for id in $(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null || true); do
-      if [ "$id" != "$old" ]; then
-        sleep 0.2
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  fail "no new window '$pattern' (windows: $(window_names | tr '\n' '|'))"
-}
-
 # Presses the button on a point of the window and lets it go far outside it.
 drag_outside() {
   local win="$1" x="$2" y="$3" wx

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program keeps nothing and tells nothing: a tour of every screen, with
-# beeps through a running sound server and a session bus as on a desktop,
-# run under strace with HOME, the XDG folders and TMPDIR pointed at empty
+# beeps through a running sound server, a session bus and an accessibility
+# bus with a screen reader listening, as on a desktop, run under strace with HOME, the XDG folders and TMPDIR pointed at empty
 # folders. They stay empty, no file is opened for writing or created, and
 # the only sockets are the display's, the sound server's and the session
 # and accessibility buses'.
@@ -15,10 +15,11 @@ MODULE="Esercizi per la scuola primaria IL NUMERO: I numeri entro 1000 in letter
 
 start_display
 
-# A desktop session of our own: a sound server and a session bus, each with
-# its own folders, and the program's folders, all empty.
+# A desktop session of our own: a sound server, a session bus and an
+# accessibility bus, each with its own folders, and the program's folders,
+# all empty.
 SESSION="$E2E_TMP/session"
-mkdir -p -m 700 "$SESSION/run" "$SESSION/pulse-home" "$SESSION/runtime-snapshot"
+mkdir -p -m 700 "$SESSION/run" "$SESSION/pulse-home" "$SESSION/a11y-home" "$SESSION/runtime-snapshot"
 for folder in home config cache data state tmp; do mkdir -p "$E2E_TMP/user/$folder"; done
 export XDG_RUNTIME_DIR="$SESSION/run"
 HOME="$SESSION/pulse-home" pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
@@ -29,8 +30,13 @@ eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | {
   read -r pid
   echo "export DBUS_SESSION_BUS_ADDRESS='$address'; BUS_PID=$pid"
 })"
+unset AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+env -u DISPLAY HOME="$SESSION/a11y-home" XDG_CONFIG_HOME="$SESSION/a11y-home/.config" GSETTINGS_BACKEND=memory \
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/launcher.log" 2>&1 &
+LAUNCHER_PID=$!
+SCREEN_READER_PID=""
 cleanup_session() {
-  kill "$PULSE_PID" "$BUS_PID" 2>/dev/null || true
+  kill "$PULSE_PID" "$LAUNCHER_PID" "$BUS_PID" $SCREEN_READER_PID 2>/dev/null || true
   finish
 }
 trap cleanup_session EXIT
@@ -39,6 +45,19 @@ for i in $(seq 1 50); do
   sleep 0.1
 done
 [ -S "$XDG_RUNTIME_DIR/pulse/native" ] || { cat "$E2E_TMP/pulse.log" >&2; fail "the sound server did not start"; }
+# A screen reader: its status on the session bus, and a listener on the
+# accessibility bus, so the program reports every change of the tour.
+a11y_status() {
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+    string:org.a11y.Status string:ScreenReaderEnabled variant:boolean:true
+}
+for i in $(seq 1 50); do
+  a11y_status >/dev/null 2>&1 && break
+  sleep 0.1
+done
+a11y_status >/dev/null 2>&1 || { cat "$E2E_TMP/launcher.log" >&2; fail "no accessibility bus"; }
+/usr/bin/python3 "$E2E_LIB/a11y_listen.py" "$E2E_TMP/a11y-heard" >"$E2E_TMP/listener.log" 2>&1 &
+SCREEN_READER_PID=$!
 # What the session put in the runtime folder before the program ran.
 (cd "$XDG_RUNTIME_DIR" && find . | sort) >"$E2E_TMP/runtime.before"
 
@@ -49,18 +68,6 @@ HOME="$E2E_TMP/user/home" XDG_CONFIG_HOME="$E2E_TMP/user/config" XDG_CACHE_HOME=
   -e trace=open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,link,linkat,symlink,symlinkat,unlink,unlinkat,rmdir,truncate,mknod,mknodat,connect,bind,sendto \
   "$APP" >>"$E2E_TMP/app.log" 2>&1 &
 APP_PID=$!
-
-# A new window with this caption, not the one given.
-wait_next_window() {
-  local pattern="$1" old="$2" i id
-  for i in $(seq 1 100); do
-    for id in $(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null); do
-      [ "$id" != "$old" ] && { sleep 0.2; echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  fail "no new window '$pattern'"
-}
 
 title=$(wait_window "$TITLE" 30)
 click "$title" 389 508
@@ -73,7 +80,7 @@ menu=$(wait_window "$MENU")
 for entry in "144 140" "160 188" "144 228" "380 280" "380 328" "388 376" "384 424" \
   "644 92" "644 136" "660 184" "664 232" "644 276"; do
   click "$menu" $entry
-  screen=$(wait_next_window ".+" "$menu")
+  screen=$(wait_other_window ".+" "$menu")
   click "$screen" 148 512
   type_text "$screen" "5"
   click "$screen" 43 519
@@ -104,16 +111,22 @@ click "$menu" 144 96
 module=$(wait_window "$MODULE")
 for entry in "240 162" "488 290" "392 384" "392 474"; do
   click "$module" $entry
-  screen=$(wait_next_window "$MODULE" "$module")
+  screen=$(wait_other_window "$MODULE" "$module")
   click "$screen" 704 450
   type_text "$screen" "5"
   click "$screen" 43 519
-  module=$(wait_next_window "$MODULE" "$screen")
+  module=$(wait_other_window "$MODULE" "$screen")
 done
 click "$module" 43 519
 menu=$(wait_window "$MENU")
 click "$menu" 688 340  # "ESCI"
 wait_exit 20
+
+kill "$SCREEN_READER_PID"
+wait "$SCREEN_READER_PID" 2>/dev/null || true
+heard=$(cat "$E2E_TMP/a11y-heard" 2>/dev/null || echo 0)
+[ "$heard" -gt 0 ] || { cat "$E2E_TMP/listener.log" >&2; fail "the screen reader heard nothing of the tour"; }
+echo "the screen reader heard $heard events"
 
 for folder in home config cache data state tmp; do
   left=$(find "$E2E_TMP/user/$folder" -mindepth 1 | head -n 5)

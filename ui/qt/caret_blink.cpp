@@ -10,8 +10,8 @@
 
 namespace ui::qt {
 
-CaretBlink::CaretBlink(QWidget* window, const Screen& screen)
-    : QObject(window), window_(window), screen_(screen) {
+CaretBlink::CaretBlink(QWidget* window, const Screen& screen, std::function<QRectF(const QRectF&)> toWindow)
+    : QObject(window), window_(window), screen_(screen), toWindow_(std::move(toWindow)) {
     int flash = QGuiApplication::styleHints()->cursorFlashTime();
     timer_.setInterval(flash > 0 ? flash / 2 : 0);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -41,7 +41,7 @@ void CaretBlink::restart() {
 QRect CaretBlink::currentRect() const {
     Control* box = screen_.focused();
     if (!box || !screen_.isLoaded()) return {};
-    return caretRect(*box).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return toWindow_(caretRect(*box).adjusted(-1, -1, 1, 1)).toAlignedRect();
 }
 
 void CaretBlink::tick() {

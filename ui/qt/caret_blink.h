@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QRect>
 #include <QTimer>
+#include <functional>
 
 class QWidget;
 
@@ -17,7 +18,9 @@ namespace ui::qt {
 
 class CaretBlink : public QObject {
   public:
-    CaretBlink(QWidget* window, const Screen& screen);
+    // toWindow: where a rectangle of the screen (pixels at 100 %) stands in
+    // the window, which may show the screen enlarged.
+    CaretBlink(QWidget* window, const Screen& screen, std::function<QRectF(const QRectF&)> toWindow);
 
     // The caret is in its visible phase.
     bool on() const { return on_; }
@@ -32,6 +35,7 @@ class CaretBlink : public QObject {
 
     QWidget* window_;
     const Screen& screen_;
+    std::function<QRectF(const QRectF&)> toWindow_;
     QTimer timer_;
     bool on_ = true;
     QRect shown_;  // where the caret stood at the last tick

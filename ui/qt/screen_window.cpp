@@ -7,13 +7,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QToolTip>
+#include <QTouchEvent>
 #include <QWindow>
 #include <cmath>
 
 #include "ui/keys.h"
 #include "ui/qt/caret_blink.h"
 #include "ui/qt/resources.h"
+#include "ui/qt/screen_accessibility.h"
 #include "ui/qt/screen_painter.h"
 
 namespace ui::qt {
@@ -26,8 +29,11 @@ constexpr double kTwipsPerPixel = 15.0;
 constexpr int kRepeatWait = 40;           // ms
 constexpr quint64 kRepeatPairSpread = 8;  // ms
 
-int twips(double pixels) {
-    return static_cast<int>(std::floor(pixels * kTwipsPerPixel));
+// Around a screen enlarged to fill a window of another shape.
+const QColor kFrameColour(0x20, 0x20, 0x20);
+
+int twips(double value) {
+    return static_cast<int>(std::floor(value));
 }
 
 int buttonOf(Qt::MouseButton button) {
@@ -110,10 +116,12 @@ int keyCodeFor(int qtKey, Qt::KeyboardModifiers modifiers) {
 }
 
 ScreenWindow::ScreenWindow(ScreenRegistry& registry, Screen& screen)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(nullptr, Qt::Window),
       registry_(registry),
       screen_(screen),
-      caret_(new CaretBlink(this, screen)) {
+      caret_(new CaretBlink(this, screen, [this](const QRectF& pixels) { return toWindow(pixels); })),
+      designSize_(static_cast<int>(std::lround(screen.width / kTwipsPerPixel)),
+                  static_cast<int>(std::lround(screen.height / kTwipsPerPixel))) {
     heldReleaseTimer_.setSingleShot(true);
     heldReleaseTimer_.setInterval(kRepeatWait);
     connect(&heldReleaseTimer_, &QTimer::timeout, this, [this] {
@@ -124,12 +132,51 @@ ScreenWindow::ScreenWindow(ScreenRegistry& registry, Screen& screen)
     });
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setFixedSize(static_cast<int>(std::lround(screen.width / kTwipsPerPixel)),
-                 static_cast<int>(std::lround(screen.height / kTwipsPerPixel)));
+    // Never smaller than the screen; larger, maximised or full screen, the
+    // screen is enlarged to fill it.
+    setMinimumSize(designSize_);
+    resize(designSize_);
     setObjectName(QString::fromStdString(screen.formName()));
+    accessibility_ = std::make_unique<ScreenAccessibility>(*this);
     refresh();
+}
+
+ScreenWindow::~ScreenWindow() = default;
+
+double ScreenWindow::scale() const {
+    return std::min(double(width()) / designSize_.width(), double(height()) / designSize_.height());
+}
+
+QRectF ScreenWindow::contentRect() const {
+    double s = scale();
+    QSizeF size = QSizeF(designSize_) * s;
+    // Whole pixels, so that an enlarged screen is drawn as sharp as at 100 %.
+    QPointF origin(std::floor((width() - size.width()) / 2), std::floor((height() - size.height()) / 2));
+    return QRectF(origin, size);
+}
+
+void ScreenWindow::setDialogScale(double scale) {
+    setFixedSize((QSizeF(designSize_) * scale).toSize());
+}
+
+QPointF ScreenWindow::twipsAt(QPointF position) const {
+    QRectF content = contentRect();
+    return (position - content.topLeft()) * (kTwipsPerPixel / scale());
+}
+
+QRectF ScreenWindow::toWindow(const QRectF& pixels) const {
+    QRectF content = contentRect();
+    double s = scale();
+    return QRectF(content.topLeft() + pixels.topLeft() * s, pixels.size() * s);
+}
+
+QRect ScreenWindow::windowRectOf(const Control& control) const {
+    return toWindow(QRectF(control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
+                           control.width / kTwipsPerPixel, control.height / kTwipsPerPixel))
+        .toAlignedRect();
 }
 
 void ScreenWindow::refresh() {
@@ -137,6 +184,7 @@ void ScreenWindow::refresh() {
     if (windowTitle() != caption) setWindowTitle(caption);
     if (lastPosition_.x() >= 0) updatePointer(lastPosition_);
     update();
+    accessibility_->follow();
 }
 
 void ScreenWindow::closeFromModel() {
@@ -149,6 +197,8 @@ void ScreenWindow::standOver(ScreenWindow& owner) {
     owner_ = &owner;
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    setMinimumSize(0, 0);
+    setDialogScale(owner.scale());
     winId();
     windowHandle()->setTransientParent(owner.windowHandle());
 }
@@ -156,7 +206,10 @@ void ScreenWindow::standOver(ScreenWindow& owner) {
 void ScreenWindow::updatePointer(QPointF position) {
     if (registry_.dragging()) return;  // the drag icon stays
     // A screen behind its dialog takes nothing, and shows it.
-    Control* c = screen_.enabled ? screen_.controlAt(twips(position.x()), twips(position.y())) : nullptr;
+    QPointF at = twipsAt(position);
+    Control* c = screen_.enabled && contentRect().contains(position)
+                     ? screen_.controlAt(twips(at.x()), twips(at.y()))
+                     : nullptr;
     setCursor(c ? cursorFor(c->pointer) : QCursor(Qt::ArrowCursor));
 }
 
@@ -193,6 +246,7 @@ bool ScreenWindow::event(QEvent* event) {
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
+            case QEvent::TouchBegin:
             case QEvent::KeyPress:
             case QEvent::WindowActivate:
                 onInputWhileDisabled();
@@ -201,9 +255,21 @@ bool ScreenWindow::event(QEvent* event) {
                 break;
         }
     }
+    switch (event->type()) {
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+            touch(static_cast<QTouchEvent*>(event));
+            return true;
+        default:
+            break;
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        Control* c = screen_.controlAt(twips(help->pos().x()), twips(help->pos().y()));
+        QPointF at = twipsAt(help->pos());
+        Control* c =
+            contentRect().contains(help->pos()) ? screen_.controlAt(twips(at.x()), twips(at.y())) : nullptr;
         if (c && !c->toolTip.empty() && screen_.enabled) {
             QToolTip::showText(help->globalPos(), QString::fromStdString(c->toolTip), this);
         } else {
@@ -225,37 +291,127 @@ bool ScreenWindow::event(QEvent* event) {
 
 void ScreenWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    QRectF content = contentRect();
+    if (content != QRectF(rect())) painter.fillRect(rect(), kFrameColour);
+    // Enlarged, the screen is drawn again at the window's resolution, not
+    // stretched: its pictures are drawings and its text is set anew.
+    painter.translate(content.topLeft());
+    painter.scale(scale(), scale());
+    painter.setClipRect(QRectF(QPointF(0, 0), QSizeF(designSize_)));
     paintScreen(painter, screen_, caret_->on());
+}
+
+void ScreenWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (scale() != lastScale_) {
+        lastScale_ = scale();
+        if (onScaleChanged) onScaleChanged();
+    }
+}
+
+void ScreenWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && onWindowStateChanged) onWindowStateChanged();
+}
+
+void ScreenWindow::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    accessibility_->windowFocused();
 }
 
 void ScreenWindow::mouseMoveEvent(QMouseEvent* event) {
     lastPosition_ = event->position();
     updatePointer(event->position());
-    registry_.mouseMove(screen_, twips(event->position().x()), twips(event->position().y()),
-                        buttonsOf(event->buttons()), shiftStateFor(event->modifiers()));
+    // The frame around an enlarged screen is not the screen.
+    if (!contentRect().contains(event->position())) return;
+    QPointF at = twipsAt(event->position());
+    registry_.mouseMove(screen_, twips(at.x()), twips(at.y()), buttonsOf(event->buttons()),
+                        shiftStateFor(event->modifiers()));
 }
 
 void ScreenWindow::mousePressEvent(QMouseEvent* event) {
-    registry_.mouseDown(screen_, twips(event->position().x()), twips(event->position().y()),
-                        buttonOf(event->button()), shiftStateFor(event->modifiers()));
+    QPointF at = twipsAt(event->position());
+    registry_.mouseDown(screen_, twips(at.x()), twips(at.y()), buttonOf(event->button()),
+                        shiftStateFor(event->modifiers()));
 }
 
 void ScreenWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    registry_.mouseDown(screen_, twips(event->position().x()), twips(event->position().y()),
-                        buttonOf(event->button()), shiftStateFor(event->modifiers()), true);
+    QPointF at = twipsAt(event->position());
+    registry_.mouseDown(screen_, twips(at.x()), twips(at.y()), buttonOf(event->button()),
+                        shiftStateFor(event->modifiers()), true);
 }
 
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* event) {
     // The window holds the mouse from press to release, so a release beyond
-    // its edge still arrives here.
-    if (!rect().contains(event->position().toPoint())) {
+    // its edge, or in the frame around an enlarged screen, still arrives here.
+    if (!contentRect().contains(event->position())) {
         registry_.mouseUpOutside(screen_, buttonOf(event->button()), shiftStateFor(event->modifiers()));
     } else {
-        registry_.mouseUp(screen_, twips(event->position().x()), twips(event->position().y()),
-                          buttonOf(event->button()), shiftStateFor(event->modifiers()));
+        QPointF at = twipsAt(event->position());
+        registry_.mouseUp(screen_, twips(at.x()), twips(at.y()), buttonOf(event->button()),
+                          shiftStateFor(event->modifiers()));
     }
     lastPosition_ = event->position();
     updatePointer(event->position());
+}
+
+void ScreenWindow::touch(QTouchEvent* event) {
+    event->accept();
+    int shift = shiftStateFor(event->modifiers());
+    if (event->type() == QEvent::TouchCancel) {
+        // The system took the finger away: whatever it held is let go.
+        if (touch_) registry_.mouseUpOutside(screen_, kLeftButton, shift);
+        touch_.reset();
+        return;
+    }
+    for (const QEventPoint& point : event->points()) {
+        if (touch_ && point.id() != touch_->id) continue;
+        QPointF position = point.position();
+        QPointF at = twipsAt(position);
+        switch (point.state()) {
+            case QEventPoint::Pressed: {
+                if (touch_) break;
+                touch_ = Touch{point.id(), position};
+                // Two taps close together in time and place are a double click.
+                const QStyleHints* hints = QGuiApplication::styleHints();
+                bool doubleTap =
+                    lastTap_ &&
+                    event->timestamp() - lastTap_->timestamp <= quint64(hints->mouseDoubleClickInterval()) &&
+                    QLineF(lastTap_->position, position).length() <= hints->touchDoubleTapDistance();
+                lastTap_.reset();
+                registry_.mouseDown(screen_, twips(at.x()), twips(at.y()), kLeftButton, shift, doubleTap);
+                break;
+            }
+            case QEventPoint::Updated:
+                if (!touch_ || position == touch_->position) break;
+                touch_->position = position;
+                if (contentRect().contains(position)) {
+                    registry_.mouseMove(screen_, twips(at.x()), twips(at.y()), kLeftButton, shift);
+                }
+                break;
+            case QEventPoint::Released:
+                if (!touch_) break;
+                // A lifted finger leaves no pointer over the screen: what a
+                // pointer over a control shows (a hover frame) goes, as when
+                // the mouse moves onto bare screen.
+                registry_.mouseMove(screen_, -1, -1, kLeftButton, shift);
+                if (contentRect().contains(position)) {
+                    registry_.mouseUp(screen_, twips(at.x()), twips(at.y()), kLeftButton, shift);
+                } else {
+                    registry_.mouseUpOutside(screen_, kLeftButton, shift);
+                }
+                lastTap_ = Tap{position, event->timestamp()};
+                touch_.reset();
+                break;
+            default:
+                break;
+        }
+    }
+    if (event->type() == QEvent::TouchEnd && touch_) {
+        // The touch ended with no word of the finger: what it held is let go.
+        registry_.mouseUpOutside(screen_, kLeftButton, shift);
+        touch_.reset();
+    }
 }
 
 int ScreenWindow::keyCodeOf(const QKeyEvent& event) const {
@@ -269,6 +425,11 @@ int ScreenWindow::keyCodeOf(const QKeyEvent& event) const {
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F11) {
+        // The window's own key: the screens never hear it.
+        if (!event->isAutoRepeat() && onToggleFullScreen) onToggleFullScreen();
+        return;
+    }
     if (event->key() == Qt::Key_Escape && registry_.dragging()) {
         registry_.mouseUpOutside(screen_, registry_.dragButton(), 0);  // a cancelled drag
         return;
@@ -300,7 +461,7 @@ void ScreenWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void ScreenWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat()) return;  // a held key is released once
+    if (event->isAutoRepeat() || event->key() == Qt::Key_F11) return;  // a held key is released once
     int shift = shiftStateFor(event->modifiers());
     if (event->key() == Qt::Key_Backtab) shift |= kShiftKey;
     // The code the key went down with: a modifier released first must not

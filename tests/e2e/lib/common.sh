@@ -120,6 +120,23 @@ wait_window() {
   fail "no window '$pattern' (windows: $(window_names | tr '\n' '|'))"
 }
 
+# Prints the id of a visible window whose caption matches, other than the
+# one given: screens that share a caption replace one another.
+wait_other_window() {
+  local pattern="$1" old="$2" i id
+  for i in $(seq 1 100); do
+    for id in $(xdotool search --onlyvisible --name "^${pattern}\$" 2>/dev/null || true); do
+      if [ "$id" != "$old" ]; then
+        sleep 0.2
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  fail "no new window '$pattern' (windows: $(window_names | tr '\n' '|'))"
+}
+
 # Waits until no visible window's caption matches.
 wait_window_gone() {
   local pattern="$1" timeout="${2:-10}" i
@@ -235,4 +252,26 @@ pass() {
     fail "the program left $(ls -A "$E2E_TMP/runtime" | tr '\n' ' ')in its runtime folder"
   fi
   echo "PASS: $(basename "$0")"
+}
+
+# Where a point of a screen (pixels at 100 %) shows in its window, enlarged
+# to fill it: the screen scaled uniformly, centred. The screen's size at
+# 100 % is the third and fourth argument (a large screen by default).
+scaled() {
+  local win="$1" x="$2" y="$3" sw="${4:-792}" sh="${5:-566}" w h
+  IFS=x read -r w h <<<"$(window_size "$win")"
+  awk -v w="$w" -v h="$h" -v sw="$sw" -v sh="$sh" -v x="$x" -v y="$y" 'BEGIN {
+    s = w / sw; if (h / sh < s) s = h / sh
+    ox = int((w - sw * s) / 2); oy = int((h - sh * s) / 2)
+    printf "%d %d\n", ox + x * s, oy + y * s }'
+}
+
+# Waits until a window has a size, "WxH".
+wait_size() {
+  local win="$1" size="$2" i
+  for i in $(seq 1 50); do
+    [ "$(window_size "$win")" = "$size" ] && return 0
+    sleep 0.1
+  done
+  fail "window $win is $(window_size "$win"), not $size"
 }

@@ -14,12 +14,14 @@ sent one by one through XTest, as a keyboard sends them.
                                     auto-repeat: a release and a press
                                     together, PAIRS times, MS apart
   xtool.py numlock on|off           sets the NumLock state
+  xtool.py maximize WIN on|off      asks the window manager to maximise a
+                                    window or to restore it
 """
 import hashlib
 import sys
 import time
 
-from Xlib import X, XK, display
+from Xlib import X, XK, display, protocol
 from Xlib.ext import xfixes, xtest  # noqa: F401  (registers the extensions)
 
 d = display.Display()
@@ -102,6 +104,13 @@ def main(args):
             key(numlock, True)
             key(numlock, False)
             d.sync()
+    elif command == "maximize":
+        window = d.create_resource_object("window", int(args[1]))
+        action = 1 if args[2] == "on" else 0  # _NET_WM_STATE_ADD, _NET_WM_STATE_REMOVE
+        data = [action, atom("_NET_WM_STATE_MAXIMIZED_VERT"), atom("_NET_WM_STATE_MAXIMIZED_HORZ"), 1, 0]
+        event = protocol.event.ClientMessage(window=window, client_type=atom("_NET_WM_STATE"), data=(32, data))
+        root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+        d.sync()
     else:
         sys.exit(__doc__)
 
