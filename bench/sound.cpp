@@ -30,7 +30,8 @@ void BM_SoundUntilConnected(benchmark::State& state) {
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
         connected = connected && sound.connected();
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     if (!connected) state.SkipWithError("no sound server answered");
 }

@@ -54,7 +54,8 @@ int reportFailure(const explorer::Failure& failure, std::vector<explorer::Action
         std::size_t before = actions.size();
         actions = explorer::shrink(actions, failure);
         explorer::Outcome shrunk = explorer::replay(actions);
-        if (shrunk.failure) std::cout << "shrunk: " << shrunk.failure->rule << " (" << shrunk.failure->detail << ")\n";
+        if (shrunk.failure)
+            std::cout << "shrunk: " << shrunk.failure->rule << " (" << shrunk.failure->detail << ")\n";
         std::cout << "the failure's " << before << " actions shrink to " << actions.size() << ":\n";
     }
     std::cout << "--- actions (replay with: explore --replay FILE)\n" << listing(actions) << "---\n";
@@ -116,8 +117,8 @@ int main(int argc, char** argv) {
             actions = explorer::parseActions(readAll(replayPath));
         } else {
             std::string bytes = readAll(bytesPath);
-            actions = explorer::exploreBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
-                                             1 << 20)
+            actions = explorer::exploreBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                             bytes.size(), 1 << 20)
                           .actions;
             std::cout << listing(actions);
         }
@@ -141,15 +142,15 @@ int main(int argc, char** argv) {
         ended += outcome.ended ? 1 : 0;
         screens.insert(outcome.screens.begin(), outcome.screens.end());
         if (outcome.failure) {
-            std::cout << "session seed " << sessionSeed << " (replay it alone with: explore --seed " << sessionSeed
-                      << " --sessions 1 --actions " << actionsPerSession << "), after "
+            std::cout << "session seed " << sessionSeed << " (replay it alone with: explore --seed "
+                      << sessionSeed << " --sessions 1 --actions " << actionsPerSession << "), after "
                       << outcome.actions.size() << " actions\n";
             return reportFailure(*outcome.failure, outcome.actions, true, savePath);
         }
     }
-    std::cout << "explored " << ran << " sessions, " << actions << " actions in " << elapsed() << " s; " << ended
-              << " sessions ended the program; " << screens.size() << " of " << explorer::allScreens().size()
-              << " screens reached:";
+    std::cout << "explored " << ran << " sessions, " << actions << " actions in " << elapsed() << " s; "
+              << ended << " sessions ended the program; " << screens.size() << " of "
+              << explorer::allScreens().size() << " screens reached:";
     for (const std::string& s : screens) std::cout << ' ' << s;
     std::cout << "\n";
     if (allScreens && screens.size() < explorer::allScreens().size()) {

@@ -24,11 +24,20 @@ struct KindName {
     const char* name;
 };
 constexpr KindName kKindNames[] = {
-    {Kind::Clock, "clock"}, {Kind::Click, "click"},     {Kind::DoubleClick, "dblclick"},
-    {Kind::ClickAt, "clickat"}, {Kind::DoubleClickAt, "dblclickat"}, {Kind::Move, "move"},
-    {Kind::Down, "down"},   {Kind::Up, "up"},           {Kind::Drag, "drag"},
-    {Kind::DragOutside, "dragout"}, {Kind::Press, "press"}, {Kind::Release, "release"},
-    {Kind::Key, "key"},     {Kind::Close, "close"},
+    {Kind::Clock, "clock"},
+    {Kind::Click, "click"},
+    {Kind::DoubleClick, "dblclick"},
+    {Kind::ClickAt, "clickat"},
+    {Kind::DoubleClickAt, "dblclickat"},
+    {Kind::Move, "move"},
+    {Kind::Down, "down"},
+    {Kind::Up, "up"},
+    {Kind::Drag, "drag"},
+    {Kind::DragOutside, "dragout"},
+    {Kind::Press, "press"},
+    {Kind::Release, "release"},
+    {Kind::Key, "key"},
+    {Kind::Close, "close"},
 };
 
 const char* nameOf(Kind kind) {
@@ -58,8 +67,8 @@ int overflow(int left, int top, int right, int bottom, const ui::Screen& s) {
 }
 int overflow(const ui::Props& p, const ui::Control& c, const ui::Screen& s) {
     if (c.kind() == ui::Kind::Line) {
-        return overflow(std::min(p.x1, p.x2), std::min(p.y1, p.y2), std::max(p.x1, p.x2), std::max(p.y1, p.y2),
-                        s);
+        return overflow(std::min(p.x1, p.x2), std::min(p.y1, p.y2), std::max(p.x1, p.x2),
+                        std::max(p.y1, p.y2), s);
     }
     return overflow(p.left, p.top, p.left + p.width, p.top + p.height, s);
 }
@@ -233,7 +242,8 @@ std::optional<Failure> Session::run(const Action& action) {
     if ((action.kind == Kind::Click || action.kind == Kind::DoubleClick) && screen->control(action.control)) {
         Point p = centreOf(*screen->control(action.control));
         exitTarget = under(p.x, p.y);
-    } else if (action.kind == Kind::ClickAt || action.kind == Kind::DoubleClickAt || action.kind == Kind::Up) {
+    } else if (action.kind == Kind::ClickAt || action.kind == Kind::DoubleClickAt ||
+               action.kind == Kind::Up) {
         exitTarget = under(action.x, action.y);
     } else if (action.kind == Kind::Drag) {
         exitTarget = under(action.x2, action.y2);
@@ -271,7 +281,8 @@ std::optional<Failure> Session::run(const Action& action) {
             case Kind::Drag:
                 r.mouseMove(*screen, action.x, action.y, 0, 0);
                 r.mouseDown(*screen, action.x, action.y, ui::kLeftButton, 0);
-                r.mouseMove(*screen, (action.x + action.x2) / 2, (action.y + action.y2) / 2, ui::kLeftButton, 0);
+                r.mouseMove(*screen, (action.x + action.x2) / 2, (action.y + action.y2) / 2, ui::kLeftButton,
+                            0);
                 r.mouseMove(*screen, action.x2, action.y2, ui::kLeftButton, 0);
                 r.mouseUp(*screen, action.x2, action.y2, ui::kLeftButton, 0);
                 break;
@@ -350,8 +361,8 @@ std::optional<Failure> Session::check(const Action& action, const std::vector<st
             ui::Screen* behind = loadedScreen(*driver_, owner->form);
             if (!behind || behind->enabled || s != front) {
                 return Failure{"a dialog not over its disabled screen: " + s->formName(),
-                               std::string(owner->form) + (behind ? (behind->enabled ? " enabled" : " disabled")
-                                                                  : " not loaded")};
+                               std::string(owner->form) +
+                                   (behind ? (behind->enabled ? " enabled" : " disabled") : " not loaded")};
             }
         }
 
@@ -457,9 +468,7 @@ Action Generator::next(ui::Driver& driver) {
         a.kind = Kind::Clock;
         // Any time of day, now and then right at midnight's edges.
         int pick = choices_.below(20);
-        a.clock = pick == 0   ? 0.0
-                  : pick == 1 ? 86399.999
-                              : anyTime(choices_);
+        a.clock = pick == 0 ? 0.0 : pick == 1 ? 86399.999 : anyTime(choices_);
         return a;
     }
     if (stay_ > 0 && choices_.chance(95)) {
@@ -552,8 +561,8 @@ std::optional<Action> Generator::towardsGoal(ui::Driver& driver) {
     std::vector<Action> script;
     if (goal_ == "Form19" && at == "Form2") {
         int limit = choices_.between(1, 9), step = choices_.between(1, limit);
-        script = {click(at, "Label5"), click(at, "Label17"), click(at, "Text16"), digitKey(at, limit),
-                  click(at, "Text15"), digitKey(at, step)};
+        script = {click(at, "Label5"), click(at, "Label17"), click(at, "Text16"),
+                  digitKey(at, limit), click(at, "Text15"),  digitKey(at, step)};
         for (int i = 0; i < limit - step + 2; ++i) script.push_back(click(at, "Label6"));
     } else if (goal_ == "Form21" && at == "Form8") {
         script = {click(at, "Label10"), click(at, "Text5"), digitKey(at, choices_.below(10))};
@@ -597,8 +606,8 @@ std::optional<Action> Generator::stayStep(ui::Driver& driver) {
             if (c->kind() == ui::Kind::TextBox && c->isLive()) boxes.push_back(c);
         }
         if (!boxes.empty()) {
-            return click(at, boxes[static_cast<std::size_t>(choices_.below(static_cast<int>(boxes.size())))]
-                                 ->name());
+            return click(
+                at, boxes[static_cast<std::size_t>(choices_.below(static_cast<int>(boxes.size())))]->name());
         }
     }
     if (pick < 61) {
@@ -606,14 +615,15 @@ std::optional<Action> Generator::stayStep(ui::Driver& driver) {
         // ways out.
         std::vector<const ui::Control*> clickable;
         for (const ui::Control* c : driver.front().controls()) {
-            bool wayOut = isExit(at, c->name()) || std::any_of(ways().begin(), ways().end(), [&](const Way& w) {
-                              return at == w.from && c->name() == w.control;
-                          });
+            bool wayOut = isExit(at, c->name()) ||
+                          std::any_of(ways().begin(), ways().end(),
+                                      [&](const Way& w) { return at == w.from && c->name() == w.control; });
             if (c->isLive() && c->onClick && !wayOut) clickable.push_back(c);
         }
         if (!clickable.empty()) {
             return click(
-                at, clickable[static_cast<std::size_t>(choices_.below(static_cast<int>(clickable.size())))]->name());
+                at, clickable[static_cast<std::size_t>(choices_.below(static_cast<int>(clickable.size())))]
+                        ->name());
         }
     }
     if (pick < 71) return keyAction(at);
@@ -649,7 +659,7 @@ Action Generator::keyAction(const std::string& screen) {
         a.code = ui::key::kShift;
         a.shift = ui::kShiftKey;
     } else if (pick < 81) {
-        constexpr int kMoves[] = {ui::key::kLeft, ui::key::kRight, ui::key::kUp, ui::key::kDown,
+        constexpr int kMoves[] = {ui::key::kLeft, ui::key::kRight, ui::key::kUp,    ui::key::kDown,
                                   ui::key::kHome, ui::key::kEnd,   ui::key::kDelete};
         a.code = kMoves[choices_.below(7)];
     } else if (pick < 83) {
@@ -670,9 +680,10 @@ Action Generator::keyAction(const std::string& screen) {
 Action Generator::randomAction(ui::Driver& driver) {
     const std::vector<ui::Screen*>& loaded = driver.registry().loadedScreens();
     // Mostly the front screen; now and then one behind a dialog.
-    ui::Screen& screen = choices_.chance(90)
-                             ? *loaded.back()
-                             : *loaded[static_cast<std::size_t>(choices_.below(static_cast<int>(loaded.size())))];
+    ui::Screen& screen =
+        choices_.chance(90)
+            ? *loaded.back()
+            : *loaded[static_cast<std::size_t>(choices_.below(static_cast<int>(loaded.size())))];
     const std::string& form = screen.formName();
     Action a;
     a.screen = form;
@@ -781,7 +792,8 @@ Outcome runWith(Choices& choices, int maxActions, const std::vector<std::string>
         outcome.actions.push_back(a);
         outcome.failure = session.run(a);
         for (const std::string& known : ignored) {
-            if (outcome.failure && outcome.failure->rule.find(known) != std::string::npos) outcome.failure.reset();
+            if (outcome.failure && outcome.failure->rule.find(known) != std::string::npos)
+                outcome.failure.reset();
         }
         if (outcome.failure) break;
     }
@@ -828,8 +840,9 @@ std::vector<Action> shrink(std::vector<Action> actions, const Failure& failure) 
         for (std::size_t chunk = std::max<std::size_t>(1, actions.size() / 2); chunk >= 1; chunk /= 2) {
             for (std::size_t from = 0; from < actions.size();) {
                 std::vector<Action> candidate = actions;
-                candidate.erase(candidate.begin() + static_cast<std::ptrdiff_t>(from),
-                                candidate.begin() + static_cast<std::ptrdiff_t>(std::min(actions.size(), from + chunk)));
+                candidate.erase(
+                    candidate.begin() + static_cast<std::ptrdiff_t>(from),
+                    candidate.begin() + static_cast<std::ptrdiff_t>(std::min(actions.size(), from + chunk)));
                 if (failsAlike(candidate)) {
                     actions = replay(candidate).actions;
                     changed = true;

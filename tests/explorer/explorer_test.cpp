@@ -90,14 +90,17 @@ TEST(ExplorerTest, TheRulesCatchWhatTheyAreFor) {
     }
     {
         Session s;
-        onAddition(s).driver().screen<columns::Form4>().Label6.onClick = [&] { s.driver().front().endProgram(); };
+        onAddition(s).driver().screen<columns::Form4>().Label6.onClick = [&] {
+            s.driver().front().endProgram();
+        };
         auto failure = s.run({.kind = Action::Kind::Click, .screen = "Form4", .control = "Label6"});
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->rule, "the program ended without an exit");
     }
     {
         Session s;
-        EXPECT_FALSE(onAddition(s).run({.kind = Action::Kind::Click, .screen = "Form4", .control = "Label9"}));
+        EXPECT_FALSE(
+            onAddition(s).run({.kind = Action::Kind::Click, .screen = "Form4", .control = "Label9"}));
         EXPECT_TRUE(s.ended());
     }
 }

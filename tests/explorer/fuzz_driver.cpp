@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (outcome.failure) {
         std::fprintf(stderr, "FAIL: %s (%s)\n--- actions (replay with: explore --replay FILE)\n",
                      outcome.failure->rule.c_str(), outcome.failure->detail.c_str());
-        for (const explorer::Action& a : outcome.actions) std::fprintf(stderr, "%s\n", explorer::toText(a).c_str());
+        for (const explorer::Action& a : outcome.actions)
+            std::fprintf(stderr, "%s\n", explorer::toText(a).c_str());
         std::fprintf(stderr, "---\n");
         std::abort();
     }

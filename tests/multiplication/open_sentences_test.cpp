@@ -245,10 +245,9 @@ TEST_F(OpenSentencesTest, OnlyAJudgementAtTheSecondKeyPressScores) {
         {"hw", 0, 1, Face::Sad},     {"w>", 0, 1, Face::Sad},
         {"h^^>", 1, 0, Face::Happy},  // Shift types nothing and is no press
         {"h>^^", 1, 0, Face::Happy},  // keys that type nothing score no sentence twice
-        {"w>^", 0, 1, Face::Sad},
-        {"x", 0, 0, Face::Neutral},   // a dropped key on its own judges nothing
-        {"xh", 1, 0, Face::Happy},    // but it is counted
-        {">>>h", 0, 0, Face::Happy},  // the second press judged an empty box
+        {"w>^", 0, 1, Face::Sad},    {"x", 0, 0, Face::Neutral},  // a dropped key on its own judges nothing
+        {"xh", 1, 0, Face::Happy},                                // but it is counted
+        {">>>h", 0, 0, Face::Happy},                              // the second press judged an empty box
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);

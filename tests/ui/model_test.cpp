@@ -18,7 +18,7 @@ const ui::Font kBig{"Courier New", 36, true};
 // A small screen of two answer boxes and a few labels, shaped like a column
 // exercise: units box first in tab order, then tens.
 class Workbench : public ui::Screen {
-public:
+  public:
     Workbench() : Screen("Workbench", {.caption = "banco", .backColor = 0xc0c0ff}) {
         units.onKeyPress = [this](int& key) {
             log += "press:" + std::to_string(key) + ";";
@@ -50,15 +50,24 @@ public:
     void Form_DragOutside(ui::Control& source) override { dropped = "outside:" + source.name(); }
 
     ui::Label title{this, "title", {.left = 0, .top = 0, .width = 6000, .height = 500, .caption = "TITOLO"}};
-    ui::Label hotspot{this, "hotspot", {.left = 1800, .top = 7320, .width = 855, .height = 735, .toolTip = "DAMMI"}};
+    ui::Label hotspot{
+        this, "hotspot", {.left = 1800, .top = 7320, .width = 855, .height = 735, .toolTip = "DAMMI"}};
     ui::Image picture{this, "picture", {.left = 3000, .top = 3000, .width = 1000, .height = 1000}};
     // Lies over the lower half of the picture, like a caption over a drawing.
     ui::Label cover{this, "cover", {.left = 3000, .top = 3600, .width = 1000, .height = 400}};
     ui::Label target{this, "target", {.left = 6000, .top = 3000, .width = 1000, .height = 1000}};
-    ui::TextBox tens{this, "tens", {.left = 5880, .top = 4080, .width = 1095, .height = 1095, .font = kBig, .tabIndex = 3}};
-    ui::TextBox units{this, "units", {.left = 7080, .top = 4080, .width = 1095, .height = 1095, .font = kBig, .tabIndex = 2}};
+    ui::TextBox tens{this,
+                     "tens",
+                     {.left = 5880, .top = 4080, .width = 1095, .height = 1095, .font = kBig, .tabIndex = 3}};
+    ui::TextBox units{
+        this,
+        "units",
+        {.left = 7080, .top = 4080, .width = 1095, .height = 1095, .font = kBig, .tabIndex = 2}};
     // A box lying over the title: text boxes are above labels.
-    ui::TextBox overTitle{this, "overTitle", {.left = 100, .top = 100, .width = 500, .height = 300, .tabIndex = 5, .tabStop = false}};
+    ui::TextBox overTitle{
+        this,
+        "overTitle",
+        {.left = 100, .top = 100, .width = 500, .height = 300, .tabIndex = 5, .tabStop = false}};
 
     std::string log;
     std::string dropped;
@@ -68,7 +77,7 @@ public:
 };
 
 class ModelTest : public ::testing::Test {
-protected:
+  protected:
     ui::Driver driver;
     Workbench& bench = driver.screen<Workbench>();
     void SetUp() override { driver.show<Workbench>(); }
@@ -376,8 +385,8 @@ TEST(Conversions, ReadNumberReadsTheLeadingNumber) {
     struct Case {
         const char* text;
         double value;
-    } cases[] = {{"", 0},        {"7", 7},     {" 4", 4},     {"3x", 3},   {"x3", 0},  {"4 5", 45},
-                 {"-12", -12},   {"1.5.2", 1.5}, {"\t0\n9", 9}, {"0523", 523}, {"+8", 8}, {"-", 0}};
+    } cases[] = {{"", 0},      {"7", 7},       {" 4", 4},     {"3x", 3},     {"x3", 0}, {"4 5", 45},
+                 {"-12", -12}, {"1.5.2", 1.5}, {"\t0\n9", 9}, {"0523", 523}, {"+8", 8}, {"-", 0}};
     for (const Case& c : cases) EXPECT_EQ(ui::readNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
