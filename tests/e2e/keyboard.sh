@@ -2,7 +2,8 @@
 # Keys as a person's hands make them, sent key by key through XTest:
 # - a digit held in the units box of column addition, its repeats coming as
 #   an X server sends them (a release and a press together), never reaches
-#   the tens box, on several problems;
+#   the tens box, on several problems; and a digit sent right after the
+#   right units digit goes to the tens box, where the focus moved;
 # - digits typed on the Italian, US, French and German layouts, on the digit
 #   row (on the French one with Shift, let go before the digit) and on the
 #   keypad with NumLock, are judged on the numbers-in-digits screen, and
@@ -70,6 +71,33 @@ for problem in 1 2 3 4; do
   echo "problem $problem: units $right held, the tens box stayed empty"
   type_text "$board" "0"  # the tens digit, right or wrong, closes the problem
 done
+
+# Two digits in one burst, the first the right units digit: the focus moves
+# on at the first one's release, before the second arrives, so the second
+# lands in the tens box. (Found by trying the digits in turn: after a wrong
+# one the second replaces it in the units box.)
+click "$board" 148 512
+second=$(xtool keycode 0)
+right=""
+for digit in 0 1 2 3 4 5 6 7 8 9; do
+  click "$board" $(centre $UNITS_BOX)
+  focus "$board"
+  first=$(xtool keycode "$digit")
+  xtool keys "d:$first" "u:$first" "d:$second" "u:$second"
+  for wait in 1 2 3 4 5 6; do
+    sleep 0.15
+    for colour in "$WHITE" "$RED"; do
+      has_colour "$board" $TENS_LEFT "$colour" || has_colour "$board" $TENS_RIGHT "$colour" && right="$digit"
+    done
+    [ -n "$right" ] && break
+  done
+  [ -n "$right" ] && break
+done
+[ -n "$right" ] || fail "the second digit of a burst never reached the tens box"
+expect_colour "$board" $UNITS_BOX "$WHITE"
+expect_no_colour "$board" $UNITS_BOX "$RED"
+echo "a burst of $right and 0: $right stayed in the units box, 0 went to the tens box"
+
 click "$board" 43 519  # "TORNA A MENU"
 menu=$(wait_window "$MENU")
 
