@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <deque>
 #include <exception>
 #include <sstream>
@@ -111,9 +110,11 @@ std::string toText(const Action& a) {
     out << nameOf(a.kind);
     switch (a.kind) {
         case Kind::Clock: {
+            // The shortest text that reads back exactly, with the point as
+            // decimal point whatever the locale.
             char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "%.17g", a.clock);
-            out << ' ' << buffer;
+            auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, a.clock);
+            out << ' ' << std::string_view(buffer, error == std::errc() ? std::size_t(end - buffer) : 0);
             break;
         }
         case Kind::Click:
@@ -161,7 +162,10 @@ std::optional<Action> parseAction(std::string_view line) {
     }
     if (!known) return std::nullopt;
     if (a.kind == Kind::Clock) {
-        if (!(in >> a.clock)) return std::nullopt;
+        std::string reading;
+        if (!(in >> reading)) return std::nullopt;
+        auto [end, error] = std::from_chars(reading.data(), reading.data() + reading.size(), a.clock);
+        if (error != std::errc() || end != reading.data() + reading.size()) return std::nullopt;
         return a;
     }
     if (!(in >> a.screen)) return std::nullopt;
